@@ -1,0 +1,41 @@
+# The Windows half of the program: the *_win32.cpp backends (registry, DirectShow, the window) as one
+# static library on top of the portable core. Included by the top-level CMakeLists.txt when WIN32.
+#
+# The program uses the ANSI API throughout: UNICODE/_UNICODE stay undefined so that the A functions
+# and char strings are the defaults, and texts keep their Windows-1252 bytes.
+
+set(QUELLON_WIN32_SYSTEM_LIBS
+    advapi32  # registry
+    ole32     # COM: CoInitialize, CoCreateInstance
+    oleaut32  # OleCreatePropertyFrame, variants and BSTRs of the property bags
+    uuid      # IIDs of the COM interfaces
+    strmiids  # DirectShow CLSIDs and IIDs
+    comctl32  # tabs, trackbars, tooltips
+    comdlg32
+    shell32
+    gdi32
+    user32)
+
+set(QUELLON_WIN32_DEFINITIONS
+    _WIN32_WINNT=0x0501  # Windows XP
+    WINVER=0x0501
+    _WIN32_IE=0x0600  # common controls 6
+    NOMINMAX)
+
+# Without backends yet the library is an interface that still carries the system libraries and the
+# definitions, so that everything linking it is set up as it will be.
+if(QUELLON_WIN32_SOURCES)
+  add_library(quellon_win32 STATIC ${QUELLON_WIN32_SOURCES})
+  target_compile_options(quellon_win32 PRIVATE ${QUELLON_WARNINGS})
+  set(quellon_win32_scope PUBLIC)
+else()
+  add_library(quellon_win32 INTERFACE)
+  set(quellon_win32_scope INTERFACE)
+endif()
+target_link_libraries(quellon_win32 ${quellon_win32_scope} quellon_core ${QUELLON_WIN32_SYSTEM_LIBS})
+target_compile_definitions(quellon_win32 ${quellon_win32_scope} ${QUELLON_WIN32_DEFINITIONS})
+
+# A MinGW build on Windows itself gets the same static runtime as the cross build.
+if(MINGW AND NOT CMAKE_CROSSCOMPILING)
+  add_link_options(-static -static-libgcc -static-libstdc++)
+endif()
