@@ -1,0 +1,6 @@
+#include "contract/registry_contract.h"
+#include "registry/registry_win32.h"
+
+std::unique_ptr<quellon::RegistryApi> MakeContractRegistry() {
+  return std::make_unique<quellon::Win32Registry>();
+}
