@@ -84,53 +84,30 @@ RegStatus FaultyRegistry::OpenKey(RegHandle parent, const std::string& subKey, R
                                   RegHandle* result) {
   std::optional<KeyPath> path = PathOf(parent, subKey);
   if (const auto fault = OpenFaultFor(path)) return *fault;
-  return Opened(inner_.OpenKey(parent, subKey, access, result), std::move(path), result);
+  return Opened(inner().OpenKey(parent, subKey, access, result), std::move(path), result);
 }
 
 RegStatus FaultyRegistry::CreateKey(RegHandle parent, const std::string& subKey, RegAccess access,
                                     RegHandle* result) {
   std::optional<KeyPath> path = PathOf(parent, subKey);
   if (const auto fault = OpenFaultFor(path)) return *fault;
-  return Opened(inner_.CreateKey(parent, subKey, access, result), std::move(path), result);
-}
-
-RegStatus FaultyRegistry::QueryValue(RegHandle key, const std::string& name, RegType* type,
-                                     std::uint8_t* data, std::uint32_t* size) {
-  return inner_.QueryValue(key, name, type, data, size);
+  return Opened(inner().CreateKey(parent, subKey, access, result), std::move(path), result);
 }
 
 RegStatus FaultyRegistry::SetValue(RegHandle key, const std::string& name, RegType type,
                                    const std::uint8_t* data, std::uint32_t size) {
   if (const auto fault = WriteFaultFor(name)) return *fault;
-  return inner_.SetValue(key, name, type, data, size);
+  return inner().SetValue(key, name, type, data, size);
 }
 
 RegStatus FaultyRegistry::DeleteValue(RegHandle key, const std::string& name) {
   if (const auto fault = WriteFaultFor(name)) return *fault;
-  return inner_.DeleteValue(key, name);
-}
-
-RegStatus FaultyRegistry::DeleteKey(RegHandle parent, const std::string& subKey) {
-  return inner_.DeleteKey(parent, subKey);
-}
-
-RegStatus FaultyRegistry::QueryInfoKey(RegHandle key, RegKeyInfo* info) {
-  return inner_.QueryInfoKey(key, info);
-}
-
-RegStatus FaultyRegistry::EnumKey(RegHandle key, std::uint32_t index, char* name,
-                                  std::uint32_t* length) {
-  return inner_.EnumKey(key, index, name, length);
-}
-
-RegStatus FaultyRegistry::EnumValue(RegHandle key, std::uint32_t index, char* name,
-                                    std::uint32_t* length) {
-  return inner_.EnumValue(key, index, name, length);
+  return inner().DeleteValue(key, name);
 }
 
 RegStatus FaultyRegistry::CloseKey(RegHandle key) {
   paths_.erase(key);
-  return inner_.CloseKey(key);
+  return inner().CloseKey(key);
 }
 
 }  // namespace quellon

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "registry/registry_api.h"
+#include "registry/forwarding_registry.h"
 
 namespace quellon {
 
-class FaultyRegistry final : public RegistryApi {
+class FaultyRegistry final : public ForwardingRegistry {
  public:
-  explicit FaultyRegistry(RegistryApi& inner) : inner_(inner) {}
+  explicit FaultyRegistry(RegistryApi& inner) : ForwardingRegistry(inner) {}
 
   // Every write (SetValue or DeleteValue) of a value of this name fails with `code`, in any key.
   void FailWritesOf(const std::string& valueName, RegStatus code);
@@ -27,16 +27,9 @@ class FaultyRegistry final : public RegistryApi {
                     RegHandle* result) override;
   RegStatus CreateKey(RegHandle parent, const std::string& subKey, RegAccess access,
                       RegHandle* result) override;
-  RegStatus QueryValue(RegHandle key, const std::string& name, RegType* type, std::uint8_t* data,
-                       std::uint32_t* size) override;
   RegStatus SetValue(RegHandle key, const std::string& name, RegType type, const std::uint8_t* data,
                      std::uint32_t size) override;
   RegStatus DeleteValue(RegHandle key, const std::string& name) override;
-  RegStatus DeleteKey(RegHandle parent, const std::string& subKey) override;
-  RegStatus QueryInfoKey(RegHandle key, RegKeyInfo* info) override;
-  RegStatus EnumKey(RegHandle key, std::uint32_t index, char* name, std::uint32_t* length) override;
-  RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name,
-                      std::uint32_t* length) override;
   RegStatus CloseKey(RegHandle key) override;
 
  private:
@@ -55,7 +48,6 @@ class FaultyRegistry final : public RegistryApi {
   std::optional<RegStatus> WriteFaultFor(const std::string& name);
   RegStatus Opened(RegStatus status, std::optional<KeyPath> path, RegHandle* result);
 
-  RegistryApi& inner_;
   std::map<RegHandle, KeyPath> paths_;
   std::vector<std::pair<std::string, RegStatus>> nameFaults_;
   std::vector<OpenFault> openFaults_;

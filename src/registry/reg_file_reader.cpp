@@ -199,8 +199,8 @@ class Parser {
     for (;;) {
       data = TrimLeft(data);
       if (data == "\\") {
-        if (++next_ == lines_.size()) Fail("the file ends inside a continued line");
-        data = TrimRight(lines_[next_]);
+        if (next_ + 1 == lines_.size()) Fail("the file ends inside a continued line");
+        data = TrimRight(lines_[++next_]);
         continue;
       }
       if (data.empty()) return;

@@ -1,5 +1,7 @@
 #include "registry/reg_file_text.h"
 
+#include <algorithm>
+
 #include "registry/cp1252.h"
 #include "registry/reg_file.h"
 
@@ -71,6 +73,18 @@ class LineBuilder {
   std::string current_;
 };
 
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  while (!text.empty()) {
+    const std::size_t end = std::min(text.find('\n'), text.size());
+    std::string_view line = text.substr(0, end);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    lines.emplace_back(line);
+    text.remove_prefix(std::min(end + 1, text.size()));
+  }
+  return lines;
+}
+
 }  // namespace
 
 std::vector<std::string> DecodeLines(std::string_view contents) {
@@ -84,9 +98,7 @@ std::vector<std::string> DecodeLines(std::string_view contents) {
     std::size_t pos = 3;
     while (pos < contents.size()) lines.Add(NextUtf8(contents, &pos));
   } else {
-    for (const char c : contents) {
-      lines.Add(c == '\n' ? U'\n' : Cp1252ToUnicode(static_cast<unsigned char>(c)));
-    }
+    return SplitLines(contents);  // already Windows-1252
   }
   return lines.Finish();
 }

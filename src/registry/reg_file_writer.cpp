@@ -44,9 +44,9 @@ std::string HexForm(const std::string& prefix, const RegValue& value) {
   }
   std::size_t column = out.size();
   for (std::size_t i = 0; i < value.data.size(); ++i) {
-    char byte[4];
-    std::snprintf(byte, sizeof byte, "%02x", value.data[i]);
-    out += byte;
+    constexpr const char* kDigits = "0123456789abcdef";
+    out += kDigits[value.data[i] >> 4];
+    out += kDigits[value.data[i] & 0xF];
     column += 2;
     if (i + 1 == value.data.size()) break;
     out += ',';

@@ -1,0 +1,225 @@
+// The registry operations of the main window over the memory registry, seeded from .reg text.
+
+#include "registry/registry_ops.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "registry/faulty_registry.h"
+#include "registry/memory_registry.h"
+#include "registry/reg_file.h"
+#include "registry/registry_util.h"
+
+namespace quellon {
+namespace {
+
+const std::string kKey = "SOFTWARE\\Hauppauge\\hcwTVWnd";
+const std::string kInstances = std::string("HKEY_LOCAL_MACHINE\\") + MediaClassKey;
+
+class RegistryOpsTest : public ::testing::Test {
+ protected:
+  // Every operation closes what it opened, on the failing paths as well.
+  void TearDown() override { EXPECT_EQ(0u, memory_.OpenHandleCount()); }
+
+  void Seed(const std::string& body) { ApplyRegFile(memory_, "REGEDIT4\n" + body); }
+
+  RegValue Raw(RegHandle root, const std::string& key, const std::string& name) {
+    RegKey opened;
+    RegValue value;
+    EXPECT_EQ(kErrorSuccess, RegKey::Open(memory_, root, key, kKeyRead, &opened)) << key;
+    EXPECT_EQ(kErrorSuccess, ReadValue(memory_, opened.get(), name, &value)) << name;
+    return value;
+  }
+
+  bool KeyExists(const std::string& key) {
+    RegKey opened;
+    return RegKey::Open(memory_, kHkeyLocalMachine, key, kKeyRead, &opened) == kErrorSuccess;
+  }
+
+  std::string Instance(const std::string& name) {
+    return std::string(MediaClassKey) + "\\" + name + "\\DriverData";
+  }
+
+  MemoryRegistry memory_;
+  FaultyRegistry faulty_{memory_};
+  RegistryOps ops_{faulty_};
+};
+
+TEST_F(RegistryOpsTest, IntegerReadersTakeOnlyFourByteDwords) {
+  Seed("[HKEY_LOCAL_MACHINE\\" + kKey +
+       "]\n"
+       "\"Answer\"=dword:0000002a\n"
+       "\"Negative\"=dword:fffffff6\n"
+       "\"Marker\"=dword:ffffd8f1\n"
+       "\"Text\"=\"42\"\n"
+       "\"Binary\"=hex:2a,00,00,00\n"
+       "\"Short\"=hex(4):2a,00\n"
+       "\"Long\"=hex(4):2a,00,00,00,00,00,00,00\n"
+       "[HKEY_CURRENT_USER\\" +
+       kKey + "]\n\"Answer\"=dword:00000007\n");
+  EXPECT_EQ(42, ops_.GetRegIntKeyHKLM(kKey, "answer"));
+  EXPECT_EQ(-10, ops_.GetRegIntKeyHKLM(kKey, "Negative"));
+  EXPECT_EQ(7, ops_.GetRegIntKeyHKCU(kKey, "Answer"));
+  for (const char* name : {"Marker", "Text", "Binary", "Short", "Long", "Absent"}) {
+    EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM(kKey, name)) << name;
+  }
+  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM(kKey + "\\Absent", "Answer"));
+  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKCU("Absent", "Answer"));
+}
+
+TEST_F(RegistryOpsTest, StringReadersEndAtTheFirstZeroOrTheDataEnd) {
+  Seed("[HKEY_LOCAL_MACHINE\\" + kKey +
+       "]\n"
+       "\"Dir\"=\"C:\\\\Capture\"\n"
+       "\"Expand\"=hex(2):25,54,45,4d,50,25,00\n"
+       "\"Inner\"=hex(1):61,62,00,63,64,00\n"
+       "\"NoZero\"=hex(1):61,62,63\n"
+       "\"Empty\"=hex(1):\n"
+       "\"Number\"=dword:00000041\n"
+       "[HKEY_CURRENT_USER\\" +
+       kKey + "]\n\"Dir\"=\"D:\\\\\"\n");
+  EXPECT_EQ("C:\\Capture", ops_.GetRegStrKeyHKLM(kKey, "DIR"));
+  EXPECT_EQ("%TEMP%", ops_.GetRegStrKeyHKLM(kKey, "Expand"));
+  EXPECT_EQ("ab", ops_.GetRegStrKeyHKLM(kKey, "Inner"));
+  EXPECT_EQ("abc", ops_.GetRegStrKeyHKLM(kKey, "NoZero"));
+  EXPECT_EQ("", ops_.GetRegStrKeyHKLM(kKey, "Empty"));
+  EXPECT_EQ("", ops_.GetRegStrKeyHKLM(kKey, "Number"));
+  EXPECT_EQ("", ops_.GetRegStrKeyHKLM(kKey, "Absent"));
+  EXPECT_EQ("xxxx", ops_.GetRegStrKeyHKLM(kKey + "\\Absent", "Dir"));
+  EXPECT_EQ("D:\\", ops_.GetRegStrKeyHKCU(kKey, "Dir"));
+  EXPECT_EQ("xxxx", ops_.GetRegStrKeyHKCU("Absent", "Dir"));
+}
+
+TEST_F(RegistryOpsTest, AKeyTheUserMayNotWriteReadsAsMissing) {
+  Seed("[HKEY_LOCAL_MACHINE\\" + kKey + "]\n\"Answer\"=dword:0000002a\n\"Dir\"=\"C:\\\\\"\n");
+  memory_.DenyAccess(kHkeyLocalMachine, kKey, kKeySetValue);
+  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM(kKey, "Answer"));
+  EXPECT_EQ("xxxx", ops_.GetRegStrKeyHKLM(kKey, "Dir"));
+  EXPECT_THROW(ops_.SetRegIntKeyHKLM(kKey, "Answer", 1), RegistryError);
+  EXPECT_NO_THROW(ops_.DeleteRegKeyValueHKLM(kKey, "Answer"));
+  EXPECT_EQ(42,
+            static_cast<int>(DwordFromBytes(Raw(kHkeyLocalMachine, kKey, "Answer").data.data())));
+}
+
+TEST_F(RegistryOpsTest, WritersCreateTheKeyAndReplaceAnyType) {
+  Seed("[HKEY_LOCAL_MACHINE\\" + kKey + "]\n\"Mode\"=\"text\"\n\"Dir\"=dword:00000001\n");
+  ops_.SetRegIntKeyHKLM(kKey, "MODE", -2);
+  ops_.SetRegStrKeyHKLM(kKey, "Dir", "E:\\Rec \x92");
+  ops_.SetRegIntKeyHKLM(kKey + "\\New\\Deeper", "Fresh", 5);
+
+  RegValue mode = Raw(kHkeyLocalMachine, kKey, "Mode");
+  EXPECT_EQ(kRegDword, mode.type);
+  EXPECT_EQ(std::vector<std::uint8_t>({0xFE, 0xFF, 0xFF, 0xFF}), mode.data);
+  RegValue dir = Raw(kHkeyLocalMachine, kKey, "Dir");
+  EXPECT_EQ(kRegSz, dir.type);
+  EXPECT_EQ(DataFromText("E:\\Rec \x92"), dir.data);
+  EXPECT_EQ(5, ops_.GetRegIntKeyHKLM(kKey + "\\New\\Deeper", "Fresh"));
+}
+
+TEST_F(RegistryOpsTest, AFailedWriteNamesTheValueVerbatim) {
+  // A value name is never a format: "%s" and "%n" in it come out as they are.
+  const std::string name = "Odd %s %n %% name";
+  faulty_.FailWritesOf(name, kErrorWriteFault);
+  try {
+    ops_.SetRegStrKeyHKLM(kKey, name, "x");
+    FAIL() << "no error";
+  } catch (const RegistryError& error) {
+    EXPECT_STREQ("Failed to set data for 'Odd %s %n %% name'", error.what());
+  }
+  faulty_.ClearFaults();
+  faulty_.FailOpenOf(kHkeyLocalMachine, kKey, kErrorAccessDenied);
+  try {
+    ops_.SetRegIntKeyHKLM(kKey, "HcwSharpness", 1);
+    FAIL() << "no error";
+  } catch (const RegistryError& error) {
+    EXPECT_STREQ("Failed to set data for 'HcwSharpness'", error.what());
+  }
+}
+
+TEST_F(RegistryOpsTest, DeleteCreatesAMissingKeyAndReportsNothing) {
+  Seed("[HKEY_LOCAL_MACHINE\\" + kKey + "]\n\"Gone\"=dword:00000001\n\"Kept\"=dword:00000002\n");
+  ops_.DeleteRegKeyValueHKLM(kKey, "GONE");
+  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM(kKey, "Gone"));
+  ops_.DeleteRegKeyValueHKLM(kKey, "NeverThere");
+  ops_.DeleteRegKeyValueHKLM(kKey + "\\Absent", "Gone");
+  EXPECT_TRUE(KeyExists(kKey + "\\Absent"));
+  faulty_.FailWritesOf("Kept", kErrorAccessDenied);
+  EXPECT_NO_THROW(ops_.DeleteRegKeyValueHKLM(kKey, "Kept"));
+  EXPECT_EQ(2, ops_.GetRegIntKeyHKLM(kKey, "Kept"));
+}
+
+TEST_F(RegistryOpsTest, FanOutReadGivesTheLastInstanceThatHoldsTheValue) {
+  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM_all150subkeys("HcwBrightness"));
+  Seed("[" + kInstances + "\\0003\\DriverData]\n\"HcwBrightness\"=dword:00000001\n" + "[" +
+       kInstances + "\\0005\\Settings]\n\"HcwBrightness\"=dword:00000009\n" + "[" + kInstances +
+       "\\0007\\driverDATA]\n\"HCWBRIGHTNESS\"=dword:00000000\n" + "[" + kInstances +
+       "\\0009\\DriverData]\n\"Other\"=dword:00000004\n");
+  EXPECT_EQ(0, ops_.GetRegIntKeyHKLM_all150subkeys("hcwbrightness"));
+  EXPECT_EQ(4, ops_.GetRegIntKeyHKLM_all150subkeys("Other"));
+  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM_all150subkeys("Absent"));
+  // An instance whose parameters cannot be opened holds nothing.
+  memory_.DenyAccess(kHkeyLocalMachine, Instance("0007"));
+  EXPECT_EQ(1, ops_.GetRegIntKeyHKLM_all150subkeys("HcwBrightness"));
+}
+
+TEST_F(RegistryOpsTest, FanOutReadRaisesOnAWronglyTypedValue) {
+  Seed("[" + kInstances + "\\0001\\DriverData]\n\"Text\"=\"1\"\n\"LongText\"=\"12345\"\n" +
+       "\"Eight\"=hex(4):01,00,00,00,00,00,00,00\n\"Four\"=hex:01,00,00,00\n" +
+       "\"Short\"=hex(4):05,00\n" + "[" + kInstances + "\\0000\\DriverData]\n" +
+       "\"Short\"=dword:00000003\n");
+  auto message = [&](const std::string& name) {
+    try {
+      ops_.GetRegIntKeyHKLM_all150subkeys(name);
+    } catch (const RegistryError& error) {
+      return std::string(error.what());
+    }
+    return std::string("no error");
+  };
+  EXPECT_EQ("Invalid data type for 'Text'", message("Text"));
+  EXPECT_EQ("Invalid data type for 'Four'", message("Four"));
+  EXPECT_EQ("Failed to get data for 'LongText'", message("LongText"));
+  EXPECT_EQ("Failed to get data for 'Eight'", message("Eight"));
+  // A REG_DWORD too short to hold an integer is passed over; the earlier instance's value stands.
+  EXPECT_EQ(3, ops_.GetRegIntKeyHKLM_all150subkeys("Short"));
+}
+
+TEST_F(RegistryOpsTest, FanOutWriteReachesEveryDriverDataAndInstance0018) {
+  Seed("[" + kInstances + "\\0000\\DriverData]\n" + "[" + kInstances + "\\0001\\Settings]\n" + "[" +
+       kInstances + "\\0002\\driverdata]\n" + "[" + kInstances + "\\0018]\n" + "[" + kInstances +
+       "\\00180]\n");
+  ops_.SetRegIntKeyHKLM_all150subkeys("HcwContrast", 77);
+  for (const char* instance : {"0000", "0002", "0018"}) {
+    EXPECT_EQ(77, ops_.GetRegIntKeyHKLM(Instance(instance), "HcwContrast")) << instance;
+  }
+  EXPECT_FALSE(KeyExists(Instance("0001")));
+  EXPECT_FALSE(KeyExists(Instance("00180")));
+  EXPECT_EQ(77, ops_.GetRegIntKeyHKLM_all150subkeys("HcwContrast"));
+}
+
+TEST_F(RegistryOpsTest, FanOutWriteStopsAtTheFirstFailure) {
+  Seed("[" + kInstances + "\\0000\\DriverData]\n" + "[" + kInstances + "\\0001\\DriverData]\n" +
+       "[" + kInstances + "\\0002\\DriverData]\n");
+  faulty_.FailNthWrite(2, kErrorWriteFault);
+  EXPECT_THROW(
+      {
+        try {
+          ops_.SetRegIntKeyHKLM_all150subkeys("HcwHue", 3);
+        } catch (const RegistryError& error) {
+          EXPECT_STREQ("Failed to set data for 'HcwHue'", error.what());
+          throw;
+        }
+      },
+      RegistryError);
+  EXPECT_EQ(3, ops_.GetRegIntKeyHKLM(Instance("0000"), "HcwHue"));
+  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM(Instance("0001"), "HcwHue"));
+  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM(Instance("0002"), "HcwHue"));
+}
+
+TEST_F(RegistryOpsTest, FanOutWriteWithoutTheClassKeyDoesNothing) {
+  EXPECT_NO_THROW(ops_.SetRegIntKeyHKLM_all150subkeys("HcwHue", 3));
+  EXPECT_FALSE(KeyExists(MediaClassKey));
+}
+
+}  // namespace
+}  // namespace quellon
