@@ -1,0 +1,95 @@
+#pragma once
+// The small interface the device layer needs from the system: enumerate a category, fetch a
+// device's moniker, bind it to a live filter, run a filter graph and show a filter's property
+// frame. DirectShow implements it in the Windows build; the headless build simulates it.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "devices/guid.h"
+
+namespace quellon {
+
+namespace ui {
+class Form;
+}
+
+// A device's property bag as the enumerator reads it. Either property may be unreadable.
+struct DeviceProperties {
+  std::optional<std::string> friendly_name;  // in the ANSI code page, uncut
+  std::optional<std::string> clsid;          // the "CLSID" text, unconverted
+};
+
+// A filter's IAMVideoProcAmp.
+class VideoProcAmp {
+ public:
+  virtual ~VideoProcAmp() = default;
+  // The driver's answer is of no interest to the program, so none is returned.
+  virtual void Set(int property, int value, int flags) = 0;
+};
+
+// A filter object made from a device moniker.
+class LiveFilter {
+ public:
+  virtual ~LiveFilter() = default;
+  virtual void Stop() = 0;
+  // The name the graph holds for the filter; nothing when the filter cannot say.
+  virtual std::optional<std::string> QueryFilterName() = 0;
+  // The filter's property page classes; nothing without ISpecifyPropertyPages or when it fails.
+  virtual std::optional<std::vector<Guid>> PropertyPages() = 0;
+  // Nothing when the filter does not offer IAMVideoProcAmp.
+  virtual std::unique_ptr<VideoProcAmp> QueryProcAmp() = 0;
+};
+
+// A device moniker, held live between its fetch and the binding.
+class DeviceMoniker {
+ public:
+  virtual ~DeviceMoniker() = default;
+  // Nothing when the filter cannot be made.
+  virtual std::unique_ptr<LiveFilter> BindToObject() = 0;
+};
+
+// The Filter Graph Manager.
+class GraphManager {
+ public:
+  virtual ~GraphManager() = default;
+  // Results are not examined: a filter that did not enter the graph only lacks a name there.
+  virtual void AddFilter(LiveFilter& filter, const std::string& name) = 0;
+  virtual void RemoveFilter(LiveFilter& filter) = 0;
+  // The names of the filters now in the graph, in the graph's order.
+  virtual std::vector<std::string> FilterNames() = 0;
+};
+
+class DeviceSystem {
+ public:
+  virtual ~DeviceSystem() = default;
+  // The monikers of one category in the system's order; empty when it cannot be enumerated.
+  virtual std::vector<DeviceProperties> EnumerateCategory(const Guid& category) = 0;
+  // The moniker at `index` of the category, found afresh by position; nothing past the end.
+  virtual std::unique_ptr<DeviceMoniker> MonikerAt(const Guid& category, int index) = 0;
+  // The system's text-to-class conversion; throws ClassStringError when it rejects the text.
+  virtual Guid ClsidFromString(const std::string& text) = 0;
+  // Nothing when the Filter Graph Manager cannot be created.
+  virtual std::unique_ptr<GraphManager> CreateFilterGraph() = 0;
+  // The modal property frame of one filter, owned by the main window. False when it could not be
+  // shown.
+  virtual bool ShowPropertyFrame(const ui::Form& owner, const std::string& caption,
+                                 LiveFilter& filter, const std::vector<Guid>& pages) = 0;
+};
+
+// A system without DirectShow devices: every category is empty and no graph can be made.
+class NoDevices : public DeviceSystem {
+ public:
+  std::vector<DeviceProperties> EnumerateCategory(const Guid&) override { return {}; }
+  std::unique_ptr<DeviceMoniker> MonikerAt(const Guid&, int) override { return nullptr; }
+  Guid ClsidFromString(const std::string& text) override;
+  std::unique_ptr<GraphManager> CreateFilterGraph() override { return nullptr; }
+  bool ShowPropertyFrame(const ui::Form&, const std::string&, LiveFilter&,
+                         const std::vector<Guid>&) override {
+    return false;
+  }
+};
+
+}  // namespace quellon

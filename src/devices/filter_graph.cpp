@@ -1,0 +1,60 @@
+#include "devices/filter_graph.h"
+
+#include <algorithm>
+
+#include "devices/filter.h"
+
+namespace quellon {
+
+TFilterGraph::~TFilterGraph() {
+  SetActive(false);
+}
+
+void TFilterGraph::Loaded() {
+  if (AutoCreate) SetActive(true);
+}
+
+void TFilterGraph::SetActive(bool active) {
+  if (active == Active()) return;
+  if (active) {
+    graph_ = system_.CreateFilterGraph();
+    if (!graph_ || !bindings_) return;
+    for (TFilter* b : *bindings_) AddLiveFilter(*b);
+  } else {
+    if (bindings_)
+      for (TFilter* b : *bindings_) RemoveLiveFilter(*b);
+    graph_.reset();
+  }
+}
+
+void TFilterGraph::AttachFilter(TFilter& binding) {
+  if (!bindings_) bindings_.emplace();
+  bindings_->push_back(&binding);
+  if (Active()) AddLiveFilter(binding);
+}
+
+void TFilterGraph::DetachFilter(TFilter& binding) {
+  if (!bindings_) return;
+  std::erase(*bindings_, &binding);
+  if (Active()) RemoveLiveFilter(binding);
+  if (bindings_->empty()) bindings_.reset();
+}
+
+void TFilterGraph::AddLiveFilter(TFilter& binding) {
+  binding.MakeLiveFilter();
+  if (LiveFilter* f = binding.live_filter()) graph_->AddFilter(*f, binding.name());
+}
+
+void TFilterGraph::RemoveLiveFilter(TFilter& binding) {
+  LiveFilter* f = binding.live_filter();
+  if (!f) return;
+  f->Stop();
+  graph_->RemoveFilter(*f);
+  binding.ReleaseLiveFilter();
+}
+
+std::vector<std::string> TFilterGraph::FilterNames() const {
+  return graph_ ? graph_->FilterNames() : std::vector<std::string>{};
+}
+
+}  // namespace quellon
