@@ -39,3 +39,21 @@ target_compile_definitions(quellon_win32 ${quellon_win32_scope} ${QUELLON_WIN32_
 if(MINGW AND NOT CMAKE_CROSSCOMPILING)
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
+
+# quellon.exe: the program entry with its icon, manifest and version resource.
+enable_language(RC)
+set(QUELLON_RESOURCES ${CMAKE_SOURCE_DIR}/src/app/res/quellon.rc)
+set_source_files_properties(${QUELLON_RESOURCES} PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/src/app/res/quellon.manifest;${CMAKE_SOURCE_DIR}/src/app/res/quellon.ico")
+add_executable(quellon WIN32 src/app/quellon_win32_main.cpp ${QUELLON_RESOURCES})
+target_link_libraries(quellon PRIVATE quellon_win32 quellon_core)
+target_compile_options(quellon PRIVATE ${QUELLON_WARNINGS})
+
+# quellon-scenario-win32: the scenario runner driving the real window under the same resources.
+file(GLOB QUELLON_SCENARIO_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/scenario/*_win32.cpp)
+if(QUELLON_SCENARIO_WIN32_SOURCES AND EXISTS ${CMAKE_SOURCE_DIR}/src/scenario/scenario_win32_main.cpp)
+  add_executable(quellon-scenario-win32 src/scenario/scenario_win32_main.cpp
+                 ${QUELLON_SCENARIO_WIN32_SOURCES} ${QUELLON_RESOURCES})
+  target_link_libraries(quellon-scenario-win32 PRIVATE quellon_scenario quellon_win32 quellon_core)
+  target_compile_options(quellon-scenario-win32 PRIVATE ${QUELLON_WARNINGS})
+endif()

@@ -1,0 +1,51 @@
+// quellon.exe: COM for the GUI thread, the main window over the real registry and devices, and the
+// message loop until the window is closed.
+
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>  // needs the types of windows.h
+// clang-format on
+
+#include "app/form1.h"
+#include "app/res/resource_ids.h"
+#include "devices/device_system.h"
+#include "registry/registry_win32.h"
+#include "ui/application.h"
+#include "ui/win32_handles_win32.h"
+#include "ui/win32_message_loop_win32.h"
+#include "ui/win32_mirror_win32.h"
+#include "ui/win32_platform_win32.h"
+
+namespace {
+
+int RunProgram(HINSTANCE instance, int show) {
+  using namespace quellon;
+  ui::win32::ComApartment com;  // before the window: the filter graph lives in this apartment
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES |
+                                                     ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  Win32Registry registry;
+  NoDevices devices;
+  ui::win32::Win32Platform platform;
+  ui::Application app(platform);
+  TForm1 form(app, registry, devices);
+  ui::win32::Win32Mirror mirror(app, form, instance, kIconId);
+  platform.AttachMirror(&mirror);
+  mirror.on_activate = [&form] { form.FormActivate(); };
+  mirror.Show(show);
+  ui::win32::MessageLoop loop(app, mirror);
+  const int code = loop.Run();
+  platform.AttachMirror(nullptr);
+  return code;
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  try {
+    return RunProgram(instance, show);
+  } catch (const std::exception& e) {
+    MessageBoxA(nullptr, e.what(), "Error", MB_OK | MB_ICONERROR);
+    return 1;
+  }
+}

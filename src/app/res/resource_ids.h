@@ -1,0 +1,4 @@
+#pragma once
+// Resource numbers shared by quellon.rc and the code.
+
+#define kIconId 1

@@ -1,0 +1,197 @@
+#include "ui/win32_mirror_win32.h"
+
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>  // needs the types of windows.h
+// clang-format on
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace quellon::ui::win32 {
+namespace {
+
+constexpr char kFormClass[] = "QuellonForm";
+constexpr char kPanelClass[] = "QuellonPanel";
+constexpr UINT_PTR kSubclassId = 1;
+
+int ScreenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+// Class name and styles of the native window that stands for a control.
+struct NativeKind {
+  const char* window_class;
+  DWORD style;
+  DWORD ex_style;
+};
+
+NativeKind KindOf(const Control& c) {
+  constexpr DWORD child = WS_CHILD | WS_CLIPSIBLINGS;
+  switch (c.kind()) {
+    case ControlKind::Frame:
+    case ControlKind::GroupBox:
+      return {kPanelClass, child, WS_EX_CONTROLPARENT};
+    case ControlKind::Label: {
+      // Labels are transparent and may overlap: neither clips the other.
+      const bool wrap = static_cast<const Label&>(c).word_wrap;
+      const DWORD align = wrap ? SS_LEFT : SS_LEFTNOWORDWRAP;
+      return {"STATIC", WS_CHILD | SS_NOTIFY | SS_NOPREFIX | align, 0};
+    }
+    case ControlKind::Button:
+      return {"BUTTON", child | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::CheckBox: {
+      const bool left = static_cast<const CheckBox&>(c).caption_left;
+      return {"BUTTON", child | WS_TABSTOP | BS_CHECKBOX | (left ? BS_LEFTTEXT : 0), 0};
+    }
+    case ControlKind::Slider:
+      return {TRACKBAR_CLASSA, child | WS_TABSTOP | TBS_HORZ | TBS_NOTICKS, 0};
+    case ControlKind::Edit:
+      return {"EDIT", child | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::ComboBox:
+      return {"COMBOBOX", child | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
+    case ControlKind::Memo:
+      return {"EDIT",
+              child | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+              WS_EX_CLIENTEDGE};
+    case ControlKind::TabControl:
+      return {WC_TABCONTROLA, child | WS_TABSTOP | TCS_FIXEDWIDTH | TCS_FOCUSONBUTTONDOWN, 0};
+    case ControlKind::Bevel:
+      return {"STATIC", child | SS_ETCHEDFRAME, 0};
+    case ControlKind::Form:
+      break;
+  }
+  throw std::logic_error("a form cannot be a child window");
+}
+
+}  // namespace
+
+Win32Mirror::Win32Mirror(Application& app, Form& form, HINSTANCE instance, int icon_id)
+    : app_(app), form_(form), instance_(instance), dpi_(ScreenDpi()) {
+  fonts_ = std::make_unique<FontSet>(dpi_);
+  RegisterClasses(icon_id);
+  // Not clipping children: the form paints the background that transparent labels stand on.
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  form_window_ =
+      CreateWindowExA(WS_EX_CONTROLPARENT, kFormClass, form.caption().c_str(), style, CW_USEDEFAULT,
+                      CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance_, this);
+  if (!form_window_) throw std::runtime_error("Cannot create the main window");
+  form_owner_.reset(form_window_);
+  Attach(form, form_window_, nullptr);
+  for (Control* child : form.children()) CreateTree(*child, form_window_);
+}
+
+Win32Mirror::~Win32Mirror() {
+  for (auto& [control, native] : natives_) const_cast<Control*>(control)->SetObserver(nullptr);
+  on_activate = nullptr;
+  form_owner_.reset();
+}
+
+void Win32Mirror::RegisterClasses(int icon_id) {
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = &Win32Mirror::ContainerProc;
+  wc.hInstance = instance_;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  wc.lpszClassName = kPanelClass;
+  RegisterClassExA(&wc);  // fails harmlessly when a second mirror registers again
+  wc.lpszClassName = kFormClass;
+  if (icon_id) {
+    wc.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(icon_id));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(icon_id), IMAGE_ICON,
+                                               GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), 0));
+  }
+  RegisterClassExA(&wc);
+}
+
+void Win32Mirror::CreateTree(Control& control, HWND parent) {
+  const HWND window = CreateNative(control, parent);
+  for (Control* child : control.children()) CreateTree(*child, window);
+}
+
+HWND Win32Mirror::CreateNative(Control& control, HWND parent) {
+  const NativeKind kind = KindOf(control);
+  static int next_id = 100;
+  const HWND window =
+      CreateWindowExA(kind.ex_style, kind.window_class, "", kind.style, 0, 0, 0, 0, parent,
+                      reinterpret_cast<HMENU>(INT_PTR{next_id++}), instance_, this);
+  if (!window) throw std::runtime_error("Cannot create the window of " + control.name());
+  HWND inner = nullptr;
+  if (control.kind() == ControlKind::GroupBox) {
+    // The themed frame and caption; a plain button cannot parent the controls inside it.
+    inner = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 0, 0,
+                            window, nullptr, instance_, nullptr);
+  } else if (control.kind() == ControlKind::ComboBox) {
+    inner = FindWindowExA(window, nullptr, "Edit", nullptr);
+  }
+  // Later siblings lie on top, as in the model; frames drawn around others lie beneath them.
+  const bool beneath = control.kind() == ControlKind::Bevel;
+  SetWindowPos(window, beneath ? HWND_BOTTOM : HWND_TOP, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (control.kind() == ControlKind::Edit || control.kind() == ControlKind::Memo)
+    SendMessageA(window, EM_SETLIMITTEXT, 0, 0);
+  if (control.kind() == ControlKind::Slider) {
+    SendMessageA(window, TBM_SETPAGESIZE, 0, 1);
+    SendMessageA(window, TBM_SETLINESIZE, 0, 1);
+  }
+  Attach(control, window, inner);
+  // Focus and keys of everything the user can tab to go through the mirror first.
+  const ControlKind k = control.kind();
+  if (k != ControlKind::Frame && k != ControlKind::GroupBox && k != ControlKind::Label &&
+      k != ControlKind::Bevel) {
+    Subclass(window);
+    if (inner && k == ControlKind::ComboBox) Subclass(inner);
+  }
+  return window;
+}
+
+void Win32Mirror::Attach(Control& control, HWND window, HWND inner) {
+  natives_[&control] = {window, inner};
+  controls_[window] = &control;
+  if (inner) controls_[inner] = &control;
+  ++updating_;
+  ApplyAll(control);
+  --updating_;
+  control.SetObserver(this);
+}
+
+void Win32Mirror::Subclass(HWND window) {
+  SetWindowSubclass(window, &Win32Mirror::ControlProc, kSubclassId,
+                    reinterpret_cast<DWORD_PTR>(this));
+}
+
+HWND Win32Mirror::WindowOf(const Control& control) const {
+  const auto it = natives_.find(&control);
+  return it == natives_.end() ? nullptr : it->second.window;
+}
+
+Control* Win32Mirror::ControlOf(HWND window) const {
+  for (HWND w = window; w; w = GetParent(w)) {
+    const auto it = controls_.find(w);
+    if (it != controls_.end()) return it->second;
+    if (w == form_window_) break;
+  }
+  return nullptr;
+}
+
+void Win32Mirror::Show(int show_command) {
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  RECT frame{};
+  GetWindowRect(form_window_, &frame);
+  const int w = frame.right - frame.left;
+  const int h = frame.bottom - frame.top;
+  const int x = work.left + std::max(0L, (work.right - work.left - w) / 2);
+  const int y = work.top + std::max(0L, (work.bottom - work.top - h) / 2);
+  SetWindowPos(form_window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(form_window_, show_command);
+  UpdateWindow(form_window_);
+  SetForegroundWindow(form_window_);
+}
+
+}  // namespace quellon::ui::win32
