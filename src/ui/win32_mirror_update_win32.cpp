@@ -188,6 +188,8 @@ void Win32Mirror::ApplySlider(Slider& s, HWND w, bool range) {
   if (range) {
     SendMessageA(w, TBM_SETRANGEMIN, FALSE, s.min());
     SendMessageA(w, TBM_SETRANGEMAX, TRUE, s.max());
+    // A trackbar places its thumb anew only when the position changes, not when the range does.
+    SendMessageA(w, TBM_SETPOS, FALSE, s.position() == s.max() ? s.min() : s.max());
   }
   SendMessageA(w, TBM_SETPOS, TRUE, s.position());
 }

@@ -67,6 +67,7 @@ class Win32Mirror : public ControlObserver {
   void Subclass(HWND window);
   void ApplyAll(Control& control);
 
+  bool TurnPage(bool forward);
   void OnCommand(HWND from, int code);
   void OnScroll(HWND from);
   void OnNotify(const NMHDR& header);

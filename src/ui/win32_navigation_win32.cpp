@@ -1,6 +1,7 @@
 // Keyboard navigation as in a dialog: Tab and Shift+Tab walk every control that can take the focus
 // in the model's order; the arrow keys move between neighbouring buttons and check boxes. Controls
-// that want these keys themselves (edits, sliders, lists, the tab strip) keep them.
+// that want these keys themselves (edits, sliders, lists, the tab strip) keep them. Ctrl+Tab turns
+// the pages as in a property sheet.
 
 #include <vector>
 
@@ -26,8 +27,22 @@ Control* Neighbour(const std::vector<Control*>& order, Control* from, bool forwa
 
 }  // namespace
 
+// Ctrl+Tab and Ctrl+Shift+Tab turn the pages of the form's tab strip, wherever the focus is.
+bool Win32Mirror::TurnPage(bool forward) {
+  TabControl* tabs = nullptr;
+  for (Control* child : form_.children())
+    if (!tabs && child->kind() == ControlKind::TabControl) tabs = static_cast<TabControl*>(child);
+  if (!tabs || tabs->tabs().empty() || !tabs->EnabledInTree()) return false;
+  const int n = static_cast<int>(tabs->tabs().size());
+  const int to = (tabs->tab_index() + (forward ? 1 : n - 1)) % n;
+  Dispatch([tabs, to] { tabs->Select(to); });
+  return true;
+}
+
 bool Win32Mirror::Navigate(const MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
+  if (msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 && ControlOf(msg.hwnd))
+    return TurnPage(GetKeyState(VK_SHIFT) >= 0);
   const bool tab = msg.wParam == VK_TAB;
   const bool arrow = msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT || msg.wParam == VK_UP ||
                      msg.wParam == VK_DOWN;
