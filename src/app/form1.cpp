@@ -1,0 +1,171 @@
+#include "app/form1.h"
+
+namespace quellon {
+namespace {
+
+constexpr const char* kRestingTitle = "Item information:";
+constexpr int kFrameBelowTitle = 34;
+
+}  // namespace
+
+TForm1::TForm1(ui::Application& app, RegistryApi& registry, DeviceSystem& devices)
+    : ui::Form("Form1"), app_(app), registry_(registry), devices_(devices) {
+  LayOut();
+  TabControl1.OnChange = [this] { TabControl1Change(); };
+  Reset.OnClick = [this] { ResetClick(); };
+  Save.OnClick = [this] { SaveClick(); };
+  FilterGraph1.Loaded();
+  FormCreate();
+}
+
+// The window description: where each fixed control sits and how it starts.
+void TForm1::LayOut() {
+  SetCaption("Quellon");
+  SetBounds({0, 0, 800, 600});
+  TabControl1.SetTabs({"Intro", "Wintv2k", "250/350", "150/500", "150/500 Advanced"});
+  TabControl1.SetBounds({0, 0, 800, 24});
+  TitleLabel.SetBounds({8, 32, 480, 24});
+  TitleLabel.SetBold(true);
+  TitleLabel.italic = true;
+  TitleLabel.font_size = 14;
+  IntroLabel.SetBounds({8, 40, 480, 520});
+  IntroLabel.word_wrap = true;
+  Bevel1.SetBounds({504, 66, 288, 396});
+  InfoLabelTitle.SetBounds({512, 74, 272, 40});
+  InfoLabelTitle.SetBold(true);
+  InfoLabelTitle.italic = true;
+  InfoLabelTitle.font_size = 11;
+  InfoLabelTitle.word_wrap = true;
+  InfoLabelContent.SetBounds({512, 118, 272, 336});
+  InfoLabelContent.word_wrap = true;
+  Reset.SetCaption("Reset");
+  Reset.SetBounds({504, 472, 140, 28});
+  Save.SetCaption("Save settings");
+  Save.SetBounds({652, 472, 140, 28});
+  Button3.SetCaption("Import settings");
+  Button3.SetBounds({504, 508, 140, 28});
+  Button3.SetEnabled(false);
+  Button4.SetCaption("Export settings");
+  Button4.SetBounds({652, 508, 140, 28});
+  Button4.SetEnabled(false);
+  Memo1.SetBounds({504, 544, 288, 48});
+  Memo1.SetVisible(false);
+  Memo1.SetLines({"Memo1"});
+  for (Page* page : {static_cast<Page*>(&Frame150), static_cast<Page*>(&Frame250),
+                     static_cast<Page*>(&FrameWintv2k), static_cast<Page*>(&Frame150b)})
+    page->SetVisible(false);
+}
+
+void TForm1::FormCreate() {
+  IntroLabel.SetCaption(kWelcomeText);
+  ShowInfo(kRestingTitle, "");
+  TitleLabel.SetCaption("");
+  for (Page* page : {static_cast<Page*>(&Frame250), static_cast<Page*>(&Frame150),
+                     static_cast<Page*>(&Frame150b), static_cast<Page*>(&FrameWintv2k)}) {
+    page->SetLeft(TitleLabel.left());
+    page->SetTop(TitleLabel.top() + kFrameBelowTitle);
+  }
+  FirstActivation = true;
+}
+
+void TForm1::FormActivate() {
+  if (!FirstActivation) return;
+  FirstActivation = false;
+  GetSettingsFromRegistry();
+  Frame150.VolLinked.SetChecked(true);
+  // The load moves sliders whose handlers write help; the window starts at rest all the same.
+  ShowInfo(kRestingTitle, "");
+}
+
+void TForm1::ShowInfo(const std::string& title, const std::string& body) {
+  InfoLabelTitle.SetCaption(title);
+  InfoLabelContent.SetCaption(body);
+}
+
+Page* TForm1::PageAt(int tab_index) {
+  switch (tab_index) {
+    case 1:
+      return &FrameWintv2k;
+    case 2:
+      return &Frame250;
+    case 3:
+      return &Frame150;
+    case 4:
+      return &Frame150b;
+    default:
+      return nullptr;
+  }
+}
+
+void TForm1::SelectFirstEntry(ui::ComboBox& list) {
+  if (!list.items().empty()) list.SetItemIndex(0);
+}
+
+void TForm1::ShowPage(Page& page, const std::string& title) {
+  app_.SetHook([&page](const ui::Message& m) { page.HoverInfo(m); });
+  app_.SetHookOwner(page.name());
+  TitleLabel.SetCaption(title);
+  page.SetVisible(true);
+}
+
+void TForm1::TabControl1Change() {
+  ShowInfo(kRestingTitle, "");
+  TitleLabel.SetCaption("");
+  for (Page* page : {static_cast<Page*>(&FrameWintv2k), static_cast<Page*>(&Frame250),
+                     static_cast<Page*>(&Frame150), static_cast<Page*>(&Frame150b)}) {
+    app_.DefocusWithin(*page);
+    page->SetVisible(false);
+  }
+  app_.ClearHook();
+  app_.SetHookOwner("");
+  const int index = TabControl1.tab_index();
+  IntroLabel.SetVisible(index == 0);
+  switch (index) {
+    case 1:
+      FrameWintv2k.SetEditBoxen();
+      ShowPage(FrameWintv2k, "Settings for Wintv 2000");
+      app_.SetFocus(FrameWintv2k.ForceCountry);
+      break;
+    case 2:
+      Frame250.SetEditBoxen();
+      ShowPvrPropPage(DeviceKind::Pvr250Capture, 0, true);
+      SelectFirstEntry(Frame250.CaptureBox);
+      ShowPage(Frame250, "Settings for the hauppauge PVR 250 and 350");
+      app_.SetFocus(Frame250.TrackBar1);
+      break;
+    case 3:
+      if (Frame150.VolLinked.checked()) Frame150.TrackBar4.SetEnabled(false);
+      if (Frame150.VolLinked.checked()) Frame150.Edit4.SetEnabled(false);
+      if (Frame150.VolLinked.checked()) Frame150.Label7.SetEnabled(false);
+      Frame150.SetEditBoxen();
+      ShowPage(Frame150, "Settings for the hauppauge PVR 150 and 500");
+      app_.SetFocus(Frame150.TrackBar1);
+      break;
+    case 4:
+      Frame150b.SetEditBoxen();
+      ShowPvrPropPage(DeviceKind::Pvr150Capture, 0, true);
+      SelectFirstEntry(Frame150b.CaptureBox);
+      ShowPvrPropPage(DeviceKind::Pvr150Encoder, 0, true);
+      SelectFirstEntry(Frame150b.EncoderBox);
+      ShowPage(Frame150b, "Settings for the hauppauge PVR 150 and 500");
+      app_.SetFocus(Frame150b.StatTemp);
+      break;
+    default:
+      break;
+  }
+}
+
+void TForm1::SaveClick() {
+  SetSettingsInRegistry();
+  app_.platform().ShowMessage("Settings saved");
+  ResetClick();
+}
+
+void TForm1::ResetClick() {
+  GetSettingsFromRegistry();
+  Page* const order[] = {&Frame150, &Frame150b, &Frame250, &FrameWintv2k};
+  for (Page* page : order) page->SetEditBoxen();
+  for (Page* page : order) page->UnCheckSaveSettings();
+}
+
+}  // namespace quellon

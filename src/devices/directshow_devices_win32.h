@@ -1,0 +1,31 @@
+#pragma once
+// The device system of the Windows build: DirectShow's system device enumerator, device monikers
+// bound to live filters, the Filter Graph Manager and the OLE property frame. COM must be
+// initialised on the calling thread.
+
+#include <windows.h>
+
+#include <functional>
+
+#include "devices/device_system.h"
+
+namespace quellon {
+
+class DirectShowDevices : public DeviceSystem {
+ public:
+  // The property frames are owned by the window this returns (the main window).
+  explicit DirectShowDevices(std::function<HWND()> owner_window)
+      : owner_window_(std::move(owner_window)) {}
+
+  std::vector<DeviceProperties> EnumerateCategory(const Guid& category) override;
+  std::unique_ptr<DeviceMoniker> MonikerAt(const Guid& category, int index) override;
+  Guid ClsidFromString(const std::string& text) override;
+  std::unique_ptr<GraphManager> CreateFilterGraph() override;
+  bool ShowPropertyFrame(const ui::Form& owner, const std::string& caption, LiveFilter& filter,
+                         const std::vector<Guid>& pages) override;
+
+ private:
+  std::function<HWND()> owner_window_;
+};
+
+}  // namespace quellon

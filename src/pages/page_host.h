@@ -1,0 +1,24 @@
+#pragma once
+// What a page asks of the main window that owns it.
+
+#include <string>
+
+#include "devices/device_kind.h"
+#include "ui/application.h"
+#include "ui/controls.h"
+
+namespace quellon {
+
+class PageHost {
+ public:
+  virtual ~PageHost() = default;
+  virtual ui::Application& app() = 0;
+  // Overwrites the title and the body of the help panel together.
+  virtual void ShowInfo(const std::string& title, const std::string& body) = 0;
+  virtual ui::Memo& DebugLog() = 0;
+  virtual void ResetClick() = 0;
+  virtual void SetSettingsInRegistry() = 0;
+  virtual void ShowPvrPropPage(DeviceKind kind, int wanted, bool list_only) = 0;
+};
+
+}  // namespace quellon

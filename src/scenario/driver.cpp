@@ -1,0 +1,17 @@
+#include "scenario/driver.h"
+
+namespace quellon::scenario {
+
+void Driver::AddDevice(const DeviceSpec&) {
+  throw UsageError("this mode has no device system");
+}
+
+std::vector<ProcampSet> Driver::TakeProcamp() {
+  throw UsageError("this mode has no device system");
+}
+
+std::vector<std::string> Driver::GraphFilters() {
+  throw UsageError("this mode has no device system");
+}
+
+}  // namespace quellon::scenario

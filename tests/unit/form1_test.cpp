@@ -1,0 +1,90 @@
+// The main window's own behaviour: where it puts the pages, when it loads, and how a save ends.
+
+#include "app/form1.h"
+
+#include <gtest/gtest.h>
+
+#include "registry/faulty_registry.h"
+#include "registry/memory_registry.h"
+#include "ui/headless_platform.h"
+
+namespace quellon {
+namespace {
+
+class MainWindow : public ::testing::Test {
+ protected:
+  int ReadInt(const std::string& key, const std::string& name) {
+    return RegistryOps(registry).GetRegIntKeyHKLM(key, name);
+  }
+
+  MemoryRegistry registry;
+  FaultyRegistry faults{registry};
+  ui::HeadlessPlatform platform;
+  ui::Application app{platform};
+  NoDevices devices;
+  TForm1 form{app, faults, devices};
+};
+
+TEST_F(MainWindow, AllFourPagesShareOnePlaceBelowTheTitle) {
+  for (const Page* page :
+       {static_cast<Page*>(&form.Frame150), static_cast<Page*>(&form.Frame250),
+        static_cast<Page*>(&form.FrameWintv2k), static_cast<Page*>(&form.Frame150b)}) {
+    EXPECT_EQ(page->left(), form.TitleLabel.left()) << page->name();
+    EXPECT_EQ(page->top(), form.TitleLabel.top() + 34) << page->name();
+    EXPECT_FALSE(page->visible()) << page->name();
+  }
+  EXPECT_EQ(form.IntroLabel.caption(), kWelcomeText);
+  EXPECT_EQ(form.InfoLabelTitle.caption(), "Item information:");
+  EXPECT_EQ(form.Memo1.lines(), std::vector<std::string>{"Memo1"});
+}
+
+TEST_F(MainWindow, OnlyTheFirstActivationLoads) {
+  form.FormActivate();
+  EXPECT_FALSE(form.FirstActivation);
+  const size_t lines = form.Memo1.lines().size();
+  form.FormActivate();
+  EXPECT_EQ(form.Memo1.lines().size(), lines);
+  EXPECT_TRUE(form.Frame150.VolLinked.checked());
+  EXPECT_EQ(form.InfoLabelTitle.caption(), "Item information:");
+  EXPECT_EQ(form.InfoLabelContent.caption(), "");
+}
+
+TEST_F(MainWindow, ASaveThatFailsShowsNoSuccessAndDoesNotReload) {
+  form.FormActivate();
+  faults.FailWritesOf("HcwSaveEncoderSettings", kErrorAccessDenied);
+  const size_t lines = form.Memo1.lines().size();
+  app.Run([&] { form.SaveClick(); });
+  const auto shown = platform.TakeShown();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].kind, ui::HeadlessPlatform::Shown::Kind::Error);
+  EXPECT_EQ(shown[0].text, "Failed to set data for 'HcwSaveEncoderSettings'");
+  EXPECT_EQ(form.Memo1.lines().size(), lines);  // the reload would have added debug lines
+}
+
+TEST_F(MainWindow, ASaveSetsTheEncoderFlagAndReloads) {
+  form.FormActivate();
+  const size_t lines = form.Memo1.lines().size();
+  app.Run([&] { form.SaveClick(); });
+  EXPECT_EQ(
+      ReadInt("SYSTEM\\CurrentControlSet\\Services\\hcwPP2\\DriverData", "HcwSaveEncoderSettings"),
+      1);
+  const auto shown = platform.TakeShown();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text, "Settings saved");
+  EXPECT_GT(form.Memo1.lines().size(), lines);
+}
+
+TEST_F(MainWindow, ATabSwitchHandsTheHookToTheShownPageOnly) {
+  app.Run([&] { form.TabControl1.Select(3); });
+  EXPECT_TRUE(app.HasHook());
+  EXPECT_EQ(app.hook_owner(), "Frame150");
+  EXPECT_TRUE(form.Frame150.visible());
+  app.Run([&] { form.TabControl1.Select(0); });
+  EXPECT_FALSE(app.HasHook());
+  EXPECT_FALSE(form.Frame150.visible());
+  EXPECT_TRUE(form.IntroLabel.visible());
+  EXPECT_TRUE(platform.TakeShown().empty());
+}
+
+}  // namespace
+}  // namespace quellon

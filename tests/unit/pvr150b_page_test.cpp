@@ -1,0 +1,142 @@
+// The "150/500 Advanced" page on its own, with a host that records what the page asks of it: the
+// "Open" buttons, the layout the native window is built from, and the hover table's reach.
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "pages/pvr150_advanced/fr150b.h"
+#include "ui/application.h"
+#include "ui/headless_platform.h"
+
+namespace quellon {
+namespace {
+
+class RecordingHost : public PageHost {
+ public:
+  explicit RecordingHost(ui::Application& app) : app_(app) {}
+  ui::Application& app() override { return app_; }
+  void ShowInfo(const std::string& t, const std::string& b) override {
+    title = t;
+    body = b;
+  }
+  ui::Memo& DebugLog() override { return memo_; }
+  void ResetClick() override {}
+  void SetSettingsInRegistry() override {}
+  void ShowPvrPropPage(DeviceKind kind, int wanted, bool list_only) override {
+    opened.emplace_back(kind, wanted, list_only);
+  }
+
+  std::string title;
+  std::string body;
+  std::vector<std::tuple<DeviceKind, int, bool>> opened;
+
+ private:
+  ui::Application& app_;
+  ui::Memo memo_{"Memo1", nullptr};
+};
+
+class AdvancedPage : public ::testing::Test {
+ protected:
+  void Fill(ui::ComboBox& list, const char* heading) {
+    list.AddItem(heading);
+    list.AddItem("Filter A");
+    list.AddItem("Filter B");
+  }
+  // The pointer at (x, y) of the group box, then one pointer move through the hook.
+  void Hover(int x, int y) {
+    const ui::Point origin = page.GroupBox1.OriginInForm();
+    platform.SetCursorPos({origin.x + x, origin.y + y});
+    page.HoverInfo({ui::Message::Kind::MouseMove, nullptr});
+  }
+
+  ui::HeadlessPlatform platform;
+  ui::Application app{platform};
+  RecordingHost host{app};
+  ui::Form form{"Form1"};
+  TFr150b page{&form, host};
+};
+
+TEST_F(AdvancedPage, OpenButtonsOpenOnlyARealFilterOfTheirOwnKind) {
+  Fill(page.CaptureBox, "-> Select Capture Source");
+  Fill(page.EncoderBox, "-> Select Encoder Source");
+
+  page.CaptureBox.SetItemIndex(0);  // the heading
+  page.Button1.Press();
+  page.Button2.Press();  // nothing selected at all
+  EXPECT_TRUE(host.opened.empty());
+
+  page.CaptureBox.SetItemIndex(2);
+  page.Button1.Press();
+  page.EncoderBox.SetItemIndex(1);
+  page.Button2.Press();
+  const std::vector<std::tuple<DeviceKind, int, bool>> want{{DeviceKind::Pvr150Capture, 2, false},
+                                                            {DeviceKind::Pvr150Encoder, 1, false}};
+  EXPECT_EQ(host.opened, want);
+
+  // Typing into the list drops the selection: the button no longer names a filter.
+  host.opened.clear();
+  page.EncoderBox.TypeKey('x');
+  page.Button2.Press();
+  EXPECT_TRUE(host.opened.empty());
+}
+
+// The native window is created from these bounds: every control must lie inside its container
+// and no two controls of the group box may cover each other.
+TEST_F(AdvancedPage, ControlsFitTheirContainersWithoutOverlapping) {
+  const auto inside = [](const ui::Rect& r, int w, int h) {
+    return r.left >= 0 && r.top >= 0 && r.left + r.width <= w && r.top + r.height <= h;
+  };
+  EXPECT_TRUE(inside(page.bounds(), 488, 520));
+  EXPECT_TRUE(inside(page.GroupBox1.bounds(), page.width(), page.height()));
+  const auto& children = page.GroupBox1.children();
+  for (const ui::Control* c : children)
+    EXPECT_TRUE(inside(c->bounds(), page.GroupBox1.width(), page.GroupBox1.height())) << c->name();
+  for (size_t i = 0; i < children.size(); ++i)
+    for (size_t j = i + 1; j < children.size(); ++j) {
+      const ui::Rect& a = children[i]->bounds();
+      const ui::Rect& b = children[j]->bounds();
+      const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
+                         a.top + a.height <= b.top || b.top + b.height <= a.top;
+      EXPECT_TRUE(apart) << children[i]->name() << " covers " << children[j]->name();
+    }
+}
+
+// The hover table reaches the hidden save boxes and the disabled rows, and stops at the buttons.
+TEST_F(AdvancedPage, HoverReachesHiddenAndGreyedRegionsButNotTheButtons) {
+  page.StatTemp.SetChecked(false);  // greys the temporal level row
+  ASSERT_FALSE(page.TrackBar9.enabled());
+
+  Hover(368 + 17, 128 + 17);  // bottom-right corner of the hidden capture save box
+  EXPECT_EQ(host.title, "Capture Filter Settings");
+  EXPECT_TRUE(page.Label15.bold());
+
+  Hover(368, 160);  // top-left corner of the hidden encoder save box
+  EXPECT_EQ(host.title, "Encoder Settings");
+  EXPECT_TRUE(page.Label16.bold());
+  EXPECT_FALSE(page.Label15.bold());
+
+  Hover(200, 50);  // the greyed temporal slider
+  EXPECT_EQ(host.title, "Temporal filtering / Motion blur");
+  EXPECT_TRUE(page.Label3.bold());
+
+  Hover(300, 138);  // the capture "Open" button: no region, the panel stays
+  EXPECT_EQ(host.title, "Temporal filtering / Motion blur");
+  Hover(360, 60);  // between the vertical line and the save boxes
+  EXPECT_EQ(host.title, "Temporal filtering / Motion blur");
+}
+
+// The range in a level's help comes from the slider itself, not from fixed text.
+TEST_F(AdvancedPage, LevelHelpPrintsTheSlidersOwnRange) {
+  page.TrackBar5Enter();
+  EXPECT_EQ(host.body,
+            "This setting changes the Spatial filtering, in wintv2k and some third party "
+            "applications.\r\rRange: 0 to 15");
+  page.TrackBar9.SetRange(2, 20);
+  page.TrackBar9Enter();
+  EXPECT_TRUE(host.body.ends_with("\r\rRange: 2 to 20")) << host.body;
+}
+
+}  // namespace
+}  // namespace quellon

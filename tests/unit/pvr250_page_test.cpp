@@ -1,0 +1,98 @@
+// The 250/350 page on its own, over a host that records what the page asks of the main window:
+// what "Open" passes on, and a layout a native window can take as it is.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "pages/pvr250/fr250.h"
+#include "ui/application.h"
+#include "ui/headless_platform.h"
+
+namespace quellon {
+namespace {
+
+struct OpenCall {
+  DeviceKind kind;
+  int wanted;
+  bool list_only;
+};
+
+class RecordingHost : public PageHost {
+ public:
+  ui::Application& app() override { return app_; }
+  void ShowInfo(const std::string& title, const std::string&) override { shown = title; }
+  ui::Memo& DebugLog() override { return memo_; }
+  void ResetClick() override {}
+  void SetSettingsInRegistry() override {}
+  void ShowPvrPropPage(DeviceKind kind, int wanted, bool list_only) override {
+    calls.push_back({kind, wanted, list_only});
+  }
+
+  std::string shown;
+  std::vector<OpenCall> calls;
+
+ private:
+  ui::HeadlessPlatform platform_;
+  ui::Application app_{platform_};
+  ui::Form form_{"Form1"};
+  ui::Memo memo_{"Memo1", &form_};
+};
+
+class Pvr250Page : public ::testing::Test {
+ protected:
+  RecordingHost host;
+  ui::Form form{"Form1"};
+  TFr250 page{&form, host};
+};
+
+TEST_F(Pvr250Page, OpenPassesOnlyADeviceEntryOn) {
+  page.CaptureBox.AddItem("-> Select Capture Source");
+  page.CaptureBox.AddItem("Capture A");
+  page.CaptureBox.AddItem("Capture B");
+
+  page.Button1.Press();  // nothing selected yet
+  page.CaptureBox.SetItemIndex(0);
+  page.Button1.Press();  // the heading
+  page.CaptureBox.SetItemIndex(2);
+  page.CaptureBox.TypeKey('x');  // typed text selects nothing
+  page.Button1.Press();
+  EXPECT_TRUE(host.calls.empty());
+
+  page.CaptureBox.Choose(2);
+  page.Button1.Press();
+  ASSERT_EQ(host.calls.size(), 1u);
+  EXPECT_EQ(host.calls[0].kind, DeviceKind::Pvr250Capture);
+  EXPECT_EQ(host.calls[0].wanted, 2);
+  EXPECT_FALSE(host.calls[0].list_only);
+}
+
+bool Overlap(const ui::Rect& a, const ui::Rect& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
+TEST_F(Pvr250Page, ControlsFitTheGroupBoxWithoutOverlapping) {
+  EXPECT_LE(page.width(), 488);
+  EXPECT_LE(page.height(), 520);
+  const ui::Rect group = page.GroupBox1.bounds();
+  EXPECT_LE(group.left + group.width, page.width());
+  EXPECT_LE(group.top + group.height, page.height());
+  const auto& controls = page.GroupBox1.children();
+  for (size_t i = 0; i < controls.size(); ++i) {
+    const ui::Rect r = controls[i]->bounds();
+    SCOPED_TRACE(controls[i]->name());
+    EXPECT_GT(r.width, 0);
+    EXPECT_GT(r.height, 0);
+    EXPECT_GE(r.left, 0);
+    EXPECT_GE(r.top, 16);  // below the group box's caption
+    EXPECT_LE(r.left + r.width, group.width);
+    EXPECT_LE(r.top + r.height, group.height);
+    for (size_t j = i + 1; j < controls.size(); ++j)
+      EXPECT_FALSE(Overlap(r, controls[j]->bounds())) << "overlaps " << controls[j]->name();
+  }
+}
+
+}  // namespace
+}  // namespace quellon
