@@ -1,0 +1,118 @@
+// The "Wintv2k" page: the buffer path's parts, the page's layout as a native mirror will build it,
+// and the drop speed help that follows the slider's range.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/form1.h"
+#include "pages/wintv2000/buffer_path.h"
+#include "registry/faulty_registry.h"
+#include "registry/memory_registry.h"
+#include "ui/headless_platform.h"
+
+namespace quellon {
+namespace {
+
+TEST(BufferPath, SplitsAtTheLastBackslashOrColon) {
+  EXPECT_EQ(buffer_path::FolderPart("C:\\Buffer\\LiveTV.tmp"), "C:\\Buffer\\");
+  EXPECT_EQ(buffer_path::FileNamePart("C:\\Buffer\\LiveTV.tmp"), "LiveTV.tmp");
+  EXPECT_EQ(buffer_path::FolderPart("C:LiveTV.tmp"), "C:");
+  EXPECT_EQ(buffer_path::FileNamePart("C:LiveTV.tmp"), "LiveTV.tmp");
+  EXPECT_EQ(buffer_path::FolderPart("D:\\Work\\"), "D:\\Work\\");
+  EXPECT_EQ(buffer_path::FileNamePart("D:\\Work\\"), "");
+  EXPECT_EQ(buffer_path::FolderPart("LiveTV.tmp"), "");
+  EXPECT_EQ(buffer_path::FileNamePart("LiveTV.tmp"), "LiveTV.tmp");
+  EXPECT_EQ(buffer_path::FolderPart(""), "");
+}
+
+TEST(BufferPath, JoinsWithExactlyOneBackslash) {
+  EXPECT_EQ(buffer_path::Join("D:\\Work", "LiveTV.tmp"), "D:\\Work\\LiveTV.tmp");
+  EXPECT_EQ(buffer_path::Join("E:\\", "LiveTV.tmp"), "E:\\LiveTV.tmp");
+  EXPECT_EQ(buffer_path::Join("\\\\server\\share", "b.tmp"), "\\\\server\\share\\b.tmp");
+  EXPECT_EQ(buffer_path::Join("D:\\Work", ""), "D:\\Work\\");
+}
+
+class WintvPage : public ::testing::Test {
+ protected:
+  MemoryRegistry registry;
+  FaultyRegistry faults{registry};
+  ui::HeadlessPlatform platform;
+  ui::Application app{platform};
+  NoDevices devices;
+  TForm1 form{app, faults, devices};
+  TWintv2k& page = form.FrameWintv2k;
+};
+
+bool Overlap(const ui::Rect& a, const ui::Rect& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
+// A native mirror creates each control from its bounds: the page must fit the page area, every
+// control its container, and no two shown controls may cover each other.
+TEST_F(WintvPage, ShownControlsFitAndDoNotOverlap) {
+  EXPECT_LE(page.width(), 488);
+  EXPECT_LE(page.height(), 520);
+  const ui::Rect box = page.GroupBox1.bounds();
+  EXPECT_LE(box.left + box.width, page.width());
+  EXPECT_LE(box.top + box.height, page.height());
+  std::vector<const ui::Control*> shown;
+  for (const ui::Control* c : page.GroupBox1.children()) {
+    const ui::Rect r = c->bounds();
+    EXPECT_GT(r.width, 0) << c->name();
+    EXPECT_GT(r.height, 0) << c->name();
+    EXPECT_GE(r.left, 0) << c->name();
+    EXPECT_GE(r.top, 16) << c->name() << " would cover the group box caption";
+    EXPECT_LE(r.left + r.width, box.width) << c->name();
+    EXPECT_LE(r.top + r.height, box.height) << c->name();
+    if (c->visible()) shown.push_back(c);
+  }
+  for (size_t i = 0; i < shown.size(); ++i)
+    for (size_t j = i + 1; j < shown.size(); ++j)
+      EXPECT_FALSE(Overlap(shown[i]->bounds(), shown[j]->bounds()))
+          << shown[i]->name() << " and " << shown[j]->name();
+}
+
+TEST_F(WintvPage, EveryControlHasItsOwnName) {
+  const auto& children = page.GroupBox1.children();
+  for (size_t i = 0; i < children.size(); ++i) {
+    EXPECT_EQ(page.Find(children[i]->name()), children[i]) << children[i]->name();
+  }
+}
+
+TEST_F(WintvPage, PictureRowsCannotBeReached) {
+  page.SetVisible(true);
+  for (const ui::Control* c :
+       {static_cast<ui::Control*>(&page.TrackBar5), static_cast<ui::Control*>(&page.Edit6),
+        static_cast<ui::Control*>(&page.CheckBox7)}) {
+    EXPECT_FALSE(c->CanTakeFocus()) << c->name();
+  }
+}
+
+// The body is built when it is shown, so it tells the slider's range of that moment.
+TEST_F(WintvPage, DropSpeedHelpShowsTheCurrentRange) {
+  page.TrackBar1Enter();
+  EXPECT_NE(form.InfoLabelContent.caption().find("Range: 0 to 128 (higher values"),
+            std::string::npos);
+  page.TrackBar1.SetRange(10, 50);
+  page.TrackBar1Enter();
+  EXPECT_NE(form.InfoLabelContent.caption().find("Range: 10 to 50 (higher values"),
+            std::string::npos);
+  EXPECT_TRUE(page.Label2.bold());
+}
+
+// Loading and saving know nothing of the picture rows: whatever they hold survives both.
+TEST_F(WintvPage, LoadAndSaveLeaveThePictureRowsAlone) {
+  page.TrackBar5.SetPosition(3);
+  page.CheckBox6.SetChecked(true);
+  page.Edit7.SetText("x");
+  form.GetSettingsFromRegistry();
+  form.SetSettingsInRegistry();
+  EXPECT_EQ(page.TrackBar5.position(), 3);
+  EXPECT_TRUE(page.CheckBox6.checked());
+  EXPECT_EQ(page.Edit7.text(), "x");
+}
+
+}  // namespace
+}  // namespace quellon
