@@ -67,18 +67,18 @@ void TFr150::LayOut() {
   GroupBox1.SetCaption("Sound");
   GroupBox1.SetBounds({0, 0, kPageWidth, kPageHeight});
   Label10.SetCaption("Save setting");
-  Label10.SetBounds({kSaveLeft - 24, 14, 64, 13});
+  Label10.SetBounds({kSaveLeft - 30, 14, 76, 13});
 
   PlaceRow(Row(1), "Volume-Tuner", -114, 12, 0, kTunerTop);
   PlaceUnit(Label1, kTunerTop);
   PlaceRow(Row(3), "Volume-Line in (L)", -206, 48, -12, kLeftTop);
   PlaceUnit(Label6, kLeftTop);
-  PlaceOption(VolLinked, "Channels linked", kCaptionLeft, 100, kLinkTop, true);
+  PlaceOption(VolLinked, "Channels linked", kCaptionLeft, 112, kLinkTop, true);
   VolLinked.SetEnabled(false);  // the link cannot be undone
   PlaceRow(Row(4), "Volume-Line in (R)", -206, 48, -12, kRightTop);
   PlaceUnit(Label8, kRightTop);
   CheckBox4.SetEnabled(false);  // the right channel is saved through row 3's box
-  PlaceOption(AutoGain, "Automatic Gain", kCaptionLeft, 100, kAutoGainTop, true);
+  PlaceOption(AutoGain, "Automatic Gain", kCaptionLeft, 112, kAutoGainTop, true);
   AGCSave.SetBounds({kSaveLeft, kAutoGainTop + 4, 17, 17});
   PlaceRow(Row(10), "AGC Target level", -16, 0, -5, kTargetTop);
 
@@ -94,7 +94,7 @@ void TFr150::LayOut() {
 
   Bevel2.SetBounds({kCaptionLeft, kOptionsRuleTop, kRuleWidth, 2});
   PlaceOption(SetFilter, "Set Capture Filter", kCaptionLeft, 120, kOptionsTop, true);
-  PlaceOption(SetWintv2kProcamp, "Set Wintv2k", kCaptionLeft + 160, 90, kOptionsTop, true);
+  PlaceOption(SetWintv2kProcamp, "Set Wintv2k", kCaptionLeft + 160, 96, kOptionsTop, true);
   SetProcampDefaults.SetCaption("Load and Set Defaults");
   SetProcampDefaults.SetBounds({kCaptionLeft, kButtonTop, 140, 25});
 
