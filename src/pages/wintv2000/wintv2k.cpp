@@ -1,11 +1,15 @@
 #include "pages/wintv2000/wintv2k.h"
 
+#include <initializer_list>
+
 #include "pages/hit_tests.h"
 #include "pages/number_format.h"
 #include "pages/wintv2000/wintv2k_help.h"
 
 namespace quellon {
 namespace {
+
+using Controls = std::initializer_list<ui::Control*>;
 
 // The code and size boxes take digits and backspace only.
 void DigitsOnly(char& key) {
@@ -31,9 +35,7 @@ TWintv2k::TWintv2k(ui::Control* parent, PageHost& host)
 }
 
 void TWintv2k::BindEvents() {
-  for (ui::Control* c :
-       {static_cast<ui::Control*>(&ForceCountry), static_cast<ui::Control*>(&ForceCountryEdit),
-        static_cast<ui::Control*>(&ForceCountryCheck)}) {
+  for (ui::Control* c : Controls{&ForceCountry, &ForceCountryEdit, &ForceCountryCheck}) {
     c->OnEnter = [this] { ForceCountryEnter(); };
     c->OnMouseMove = [this] { ForceCountryEnter(); };
   }
@@ -63,24 +65,20 @@ void TWintv2k::BindEvents() {
 
   // The save box of the drop speed row has no exit action: its caption stays bold until another
   // help action or the row's exit resets it.
-  for (ui::Control* c : {static_cast<ui::Control*>(&TrackBar1), static_cast<ui::Control*>(&Edit1),
-                         static_cast<ui::Control*>(&CheckBox1)})
+  for (ui::Control* c : Controls{&TrackBar1, &Edit1, &CheckBox1})
     c->OnEnter = [this] { TrackBar1Enter(); };
   TrackBar1.OnExit = [this] { Edit1Exit(); };
   Edit1.OnExit = [this] { Edit1Exit(); };
   TrackBar1.OnChange = [this] { TrackBar1Change(); };
   Edit1.OnChange = [this] { Edit1Change(); };
 
-  for (ui::Control* c :
-       {static_cast<ui::Control*>(&LiveDir), static_cast<ui::Control*>(&LiveDirCheck)}) {
+  for (ui::Control* c : Controls{&LiveDir, &LiveDirCheck}) {
     c->OnEnter = [this] { LiveDirEnter(); };
     c->OnExit = [this] { LiveDirExit(); };
   }
   LiveDirBtn.OnClick = [this] { LiveDirBtnClick(); };
 
-  for (ui::Control* c : {static_cast<ui::Control*>(&Hres), static_cast<ui::Control*>(&VRes),
-                         static_cast<ui::Control*>(&SnapResCheck)})
-    c->OnEnter = [this] { HresEnter(); };
+  for (ui::Control* c : Controls{&Hres, &VRes, &SnapResCheck}) c->OnEnter = [this] { HresEnter(); };
   Hres.OnExit = [this] { HresExit(); };
   VRes.OnExit = [this] { VResExit(); };
   Hres.OnKeyPress = [this](char& key) { HresKeyPress(key); };
@@ -116,10 +114,7 @@ void TWintv2k::UnCheckSaveSettings() {
 
 void TWintv2k::FontsNormal() {
   for (ui::Control* c :
-       {static_cast<ui::Control*>(&Softdec), static_cast<ui::Control*>(&ForceCountry),
-        static_cast<ui::Control*>(&livepreview), static_cast<ui::Control*>(&pausechannel),
-        static_cast<ui::Control*>(&Label3), static_cast<ui::Control*>(&Label2),
-        static_cast<ui::Control*>(&Label4)})
+       Controls{&Softdec, &ForceCountry, &livepreview, &pausechannel, &Label3, &Label2, &Label4})
     c->SetBold(false);
 }
 

@@ -2,10 +2,14 @@
 // caption and its design state. Rows lie about 26 pixels apart; captions on the left, the value
 // controls from x = 152, the save boxes in one column under "Save setting".
 
+#include <initializer_list>
+
 #include "pages/wintv2000/wintv2k.h"
 
 namespace quellon {
 namespace {
+
+using Controls = std::initializer_list<ui::Control*>;
 
 constexpr int kSaveColumn = 424;
 constexpr int kValueColumn = 152;
@@ -86,9 +90,7 @@ void TWintv2k::LayOutHiddenRows() {
     row.slider.SetBounds({kValueColumn, top, 150, 24});
     row.edit.SetBounds({308, top + 1, 50, 21});
     row.save.SetBounds({kSaveColumn, top + 3, 17, 17});
-    for (ui::Control* c :
-         {static_cast<ui::Control*>(&row.caption), static_cast<ui::Control*>(&row.slider),
-          static_cast<ui::Control*>(&row.edit), static_cast<ui::Control*>(&row.save)})
+    for (ui::Control* c : Controls{&row.caption, &row.slider, &row.edit, &row.save})
       c->SetVisible(false);
     top += 26;
   }
