@@ -24,7 +24,7 @@ void TForm1::LayOut() {
   SetBounds({0, 0, 800, 600});
   TabControl1.SetTabs({"Intro", "Wintv2k", "250/350", "150/500", "150/500 Advanced"});
   TabControl1.SetBounds({0, 0, 800, 24});
-  TitleLabel.SetBounds({8, 32, 480, 24});
+  TitleLabel.SetBounds({8, 32, 784, 26});
   TitleLabel.SetBold(true);
   TitleLabel.italic = true;
   TitleLabel.font_size = 14;
@@ -101,11 +101,9 @@ void TForm1::SelectFirstEntry(ui::ComboBox& list) {
   if (!list.items().empty()) list.SetItemIndex(0);
 }
 
-void TForm1::ShowPage(Page& page, const std::string& title) {
+void TForm1::InstallHook(Page& page) {
   app_.SetHook([&page](const ui::Message& m) { page.HoverInfo(m); });
   app_.SetHookOwner(page.name());
-  TitleLabel.SetCaption(title);
-  page.SetVisible(true);
 }
 
 void TForm1::TabControl1Change() {
@@ -120,34 +118,43 @@ void TForm1::TabControl1Change() {
   app_.SetHookOwner("");
   const int index = TabControl1.tab_index();
   IntroLabel.SetVisible(index == 0);
+  // Each tab keeps its own order of steps: the order decides which help the panel ends on.
   switch (index) {
     case 1:
+      TitleLabel.SetCaption("Settings for Wintv 2000");
       FrameWintv2k.SetEditBoxen();
-      ShowPage(FrameWintv2k, "Settings for Wintv 2000");
+      InstallHook(FrameWintv2k);
+      FrameWintv2k.SetVisible(true);
       app_.SetFocus(FrameWintv2k.ForceCountry);
       break;
     case 2:
+      TitleLabel.SetCaption("Settings for the hauppauge PVR 250 and 350");
       Frame250.SetEditBoxen();
       ShowPvrPropPage(DeviceKind::Pvr250Capture, 0, true);
       SelectFirstEntry(Frame250.CaptureBox);
-      ShowPage(Frame250, "Settings for the hauppauge PVR 250 and 350");
+      InstallHook(Frame250);
+      Frame250.SetVisible(true);
       app_.SetFocus(Frame250.TrackBar1);
       break;
     case 3:
       if (Frame150.VolLinked.checked()) Frame150.TrackBar4.SetEnabled(false);
       if (Frame150.VolLinked.checked()) Frame150.Edit4.SetEnabled(false);
       if (Frame150.VolLinked.checked()) Frame150.Label7.SetEnabled(false);
+      InstallHook(Frame150);
       Frame150.SetEditBoxen();
-      ShowPage(Frame150, "Settings for the hauppauge PVR 150 and 500");
+      TitleLabel.SetCaption("Settings for the hauppauge PVR 150 and 500");
+      Frame150.SetVisible(true);
       app_.SetFocus(Frame150.TrackBar1);
       break;
     case 4:
+      InstallHook(Frame150b);
       Frame150b.SetEditBoxen();
+      TitleLabel.SetCaption("Settings for the hauppauge PVR 150 and 500");
       ShowPvrPropPage(DeviceKind::Pvr150Capture, 0, true);
       SelectFirstEntry(Frame150b.CaptureBox);
       ShowPvrPropPage(DeviceKind::Pvr150Encoder, 0, true);
       SelectFirstEntry(Frame150b.EncoderBox);
-      ShowPage(Frame150b, "Settings for the hauppauge PVR 150 and 500");
+      Frame150b.SetVisible(true);
       app_.SetFocus(Frame150b.StatTemp);
       break;
     default:

@@ -75,7 +75,7 @@ class TForm1 : public ui::Form, public PageHost {
 
  private:
   void LayOut();
-  void ShowPage(Page& page, const std::string& title);
+  void InstallHook(Page& page);
   void SelectFirstEntry(ui::ComboBox& list);
   // The list that listing a device kind fills.
   ui::ComboBox& DeviceListBox(DeviceKind kind);
