@@ -1,6 +1,6 @@
 // The page's description: where each control sits (in the group box's client coordinates), its
 // caption and its design state. Rows lie about 26 pixels apart; captions on the left, the value
-// controls from x = 152, the save boxes in one column under "Save setting".
+// controls from x = 184, the save boxes in one column under "Save setting".
 
 #include <initializer_list>
 
@@ -12,12 +12,12 @@ namespace {
 using Controls = std::initializer_list<ui::Control*>;
 
 constexpr int kSaveColumn = 424;
-constexpr int kValueColumn = 152;
+constexpr int kValueColumn = 184;
 
 void PlaceOption(ui::CheckBox& option, ui::CheckBox& save, const char* caption, int top) {
   option.SetCaption(caption);
   option.caption_left = true;
-  option.SetBounds({16, top, 160, 17});
+  option.SetBounds({16, top, 188, 17});
   save.SetBounds({kSaveColumn, top, 17, 17});
 }
 
@@ -28,13 +28,13 @@ void TWintv2k::LayOut() {
   GroupBox1.SetBounds({0, 0, 480, 364});
   GroupBox1.SetCaption("Wintv2000");
   Label1.SetCaption("Save setting");
-  Label1.SetBounds({400, 18, 66, 13});
+  Label1.SetBounds({388, 18, 84, 13});
 
   PlaceOption(ForceCountry, ForceCountryCheck, "Force Country", 40);
-  ForceCountry.SetBounds({16, 40, 104, 17});
+  ForceCountry.SetBounds({16, 40, 112, 17});
   Label5.SetCaption(":");
-  Label5.SetBounds({126, 42, 4, 13});
-  ForceCountryEdit.SetBounds({136, 38, 56, 21});
+  Label5.SetBounds({134, 42, 4, 13});
+  ForceCountryEdit.SetBounds({144, 38, 56, 21});
   Bevel1.SetBounds({8, 68, 464, 2});
 
   PlaceOption(Softdec, softDecCheck, "Software Decoder", 78);
@@ -43,27 +43,27 @@ void TWintv2k::LayOut() {
   PlaceOption(pausechannel, pausechannelCheck, "Timeshift Channel Change", 140);
 
   Label2.SetCaption("Record/Pause Drop Speed");
-  Label2.SetBounds({16, 172, 128, 13});
+  Label2.SetBounds({16, 172, 164, 13});
   TrackBar1.SetRange(0, 128);
   TrackBar1.SetPosition(6);
-  TrackBar1.SetBounds({kValueColumn, 166, 150, 24});
-  Edit1.SetBounds({308, 167, 50, 21});
+  TrackBar1.SetBounds({kValueColumn, 166, 136, 24});
+  Edit1.SetBounds({326, 167, 50, 21});
   CheckBox1.SetBounds({kSaveColumn, 169, 17, 17});
 
   Label3.SetCaption("LiveTV buffer location");
-  Label3.SetBounds({16, 204, 128, 13});
-  LiveDir.SetBounds({kValueColumn, 200, 232, 21});
+  Label3.SetBounds({16, 204, 164, 13});
+  LiveDir.SetBounds({kValueColumn, 200, 200, 21});
   LiveDirBtn.SetCaption("...");
   LiveDirBtn.SetBounds({388, 200, 24, 21});
   LiveDirCheck.SetBounds({kSaveColumn, 202, 17, 17});
   Bevel3.SetBounds({8, 230, 464, 2});
 
   Label4.SetCaption("Snapshot resolution");
-  Label4.SetBounds({16, 244, 128, 13});
+  Label4.SetBounds({16, 244, 164, 13});
   Hres.SetBounds({kValueColumn, 240, 50, 21});
   Label6.SetCaption(":");
-  Label6.SetBounds({206, 244, 4, 13});
-  VRes.SetBounds({214, 240, 50, 21});
+  Label6.SetBounds({238, 244, 4, 13});
+  VRes.SetBounds({246, 240, 50, 21});
   SnapResCheck.SetBounds({kSaveColumn, 242, 17, 17});
 
   LayOutHiddenRows();
@@ -84,11 +84,11 @@ void TWintv2k::LayOutHiddenRows() {
   int top = 276;
   for (const Row& row : rows) {
     row.caption.SetCaption(row.text);
-    row.caption.SetBounds({16, top + 6, 128, 13});
+    row.caption.SetBounds({16, top + 6, 164, 13});
     row.slider.SetRange(0, 255);
     row.slider.SetPosition(128);
-    row.slider.SetBounds({kValueColumn, top, 150, 24});
-    row.edit.SetBounds({308, top + 1, 50, 21});
+    row.slider.SetBounds({kValueColumn, top, 136, 24});
+    row.edit.SetBounds({326, top + 1, 50, 21});
     row.save.SetBounds({kSaveColumn, top + 3, 17, 17});
     for (ui::Control* c : Controls{&row.caption, &row.slider, &row.edit, &row.save})
       c->SetVisible(false);
