@@ -8,7 +8,7 @@
 
 #include "app/form1.h"
 #include "app/res/resource_ids.h"
-#include "devices/device_system.h"
+#include "devices/directshow_devices_win32.h"
 #include "registry/registry_win32.h"
 #include "ui/application.h"
 #include "ui/win32_handles_win32.h"
@@ -25,12 +25,14 @@ int RunProgram(HINSTANCE instance, int show) {
                                                      ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   Win32Registry registry;
-  NoDevices devices;
+  HWND form_window = nullptr;  // the owner of the filters' property frames, once it exists
+  DirectShowDevices devices([&form_window] { return form_window; });
   ui::win32::Win32Platform platform;
   ui::Application app(platform);
   TForm1 form(app, registry, devices);
   ui::win32::Win32Mirror mirror(app, form, instance, kIconId);
   platform.AttachMirror(&mirror);
+  form_window = mirror.form_window();
   mirror.on_activate = [&form] { form.FormActivate(); };
   mirror.Show(show);
   ui::win32::MessageLoop loop(app, mirror);

@@ -29,7 +29,9 @@ void MessageLoop::Handle(const MSG& msg) {
   // The hook gets its message through the application, which also raises the pointer's enter
   // and move events of the control under it and reports an error that escapes them.
   Message m;
-  m.kind = msg.message == WM_MOUSEMOVE ? Message::Kind::MouseMove : Message::Kind::Other;
+  // A move over a control's border (an edit's sunken edge) is a move over the control as well.
+  const bool move = msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE;
+  m.kind = move ? Message::Kind::MouseMove : Message::Kind::Other;
   m.target = mirror_.ControlOf(msg.hwnd);
   if (m.kind == Message::Kind::MouseMove) ++mouse_moves_;
   mirror_.Dispatch([&] {
