@@ -31,8 +31,8 @@ void LoadLiveDir(LoadContext& ctx, TWintv2k& page) {
   page.LoadedLiveDir = page.LiveDir.text();
 }
 
-// The country code is the one value whose failure the save survives: the step gives up, unticks
-// its save box and the save goes on.
+// A code that is no number or cannot be written does not end the save: the step gives up,
+// unticks its save box and the save goes on.
 void SaveCountryCode(SaveContext& ctx, TWintv2k& page) {
   if (!page.ForceCountryCheck.checked()) return;
   try {

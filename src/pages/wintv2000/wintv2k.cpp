@@ -2,7 +2,6 @@
 
 #include <initializer_list>
 
-#include "pages/hit_tests.h"
 #include "pages/number_format.h"
 #include "pages/wintv2000/wintv2k_help.h"
 
