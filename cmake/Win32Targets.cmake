@@ -52,8 +52,14 @@ target_compile_options(quellon PRIVATE ${QUELLON_WARNINGS})
 # quellon-scenario-win32: the scenario runner driving the real window under the same resources.
 file(GLOB QUELLON_SCENARIO_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/scenario/*_win32.cpp)
 if(QUELLON_SCENARIO_WIN32_SOURCES AND EXISTS ${CMAKE_SOURCE_DIR}/src/scenario/scenario_win32_main.cpp)
-  add_executable(quellon-scenario-win32 src/scenario/scenario_win32_main.cpp
-                 ${QUELLON_SCENARIO_WIN32_SOURCES} ${QUELLON_RESOURCES})
-  target_link_libraries(quellon-scenario-win32 PRIVATE quellon_scenario quellon_win32 quellon_core)
+  # The real-window driver as a library of its own, so that the Windows tests can use it too.
+  add_library(quellon_scenario_win32 STATIC ${QUELLON_SCENARIO_WIN32_SOURCES})
+  target_link_libraries(quellon_scenario_win32 PUBLIC quellon_scenario quellon_win32 quellon_core)
+  target_compile_options(quellon_scenario_win32 PRIVATE ${QUELLON_WARNINGS})
+  add_executable(quellon-scenario-win32 src/scenario/scenario_win32_main.cpp ${QUELLON_RESOURCES})
+  target_link_libraries(quellon-scenario-win32 PRIVATE quellon_scenario_win32)
   target_compile_options(quellon-scenario-win32 PRIVATE ${QUELLON_WARNINGS})
 endif()
+
+# The stand-in card filter that test and demo prefixes register in place of the cards' drivers.
+add_subdirectory(${CMAKE_SOURCE_DIR}/tools/standin_filter ${CMAKE_BINARY_DIR}/tools/standin_filter)

@@ -65,12 +65,15 @@ std::vector<DeviceProperties> DirectShowDevices::EnumerateCategory(const Guid& c
   return entries;
 }
 
+// The entries before the wanted one are stepped over with Next rather than Skip: Wine's device
+// enumerator answers Skip with S_OK without moving, which would bind the first device every time.
 std::unique_ptr<DeviceMoniker> DirectShowDevices::MonikerAt(const Guid& category, int index) {
   const ComPtr<IEnumMoniker> monikers = ClassEnumerator(category);
   if (!monikers || index < 0) return nullptr;
   ComPtr<IMoniker> m;
-  if (index > 0 && monikers->Skip(static_cast<ULONG>(index)) != S_OK) return nullptr;
-  const bool found = monikers->Next(1, &m, nullptr) == S_OK && m;
+  bool found = true;
+  for (int i = 0; i <= index && found; ++i)
+    found = monikers->Next(1, m.ReleaseAndGetAddressOf(), nullptr) == S_OK && m;
   monikers->Reset();
   if (!found) return nullptr;
   return std::make_unique<DirectShowMoniker>(std::move(m));

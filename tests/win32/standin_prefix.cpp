@@ -1,0 +1,120 @@
+#include "standin_prefix.h"
+
+#include <stdexcept>
+
+namespace quellon::test {
+namespace {
+
+constexpr const char* kClasses = "Software\\Classes\\CLSID\\";
+constexpr const char* kProxy = "{17CCA71B-ECD7-11D0-B908-00A0C9223196}";
+constexpr const char* kPage = "{6D3A5C14-2F0B-4E8A-9C71-5B2E8D40A613}";
+constexpr const char* kCategories = "{DA4E3DA0-D07D-11D0-BD50-00A0C911CE86}";
+constexpr const char* kVideoInput = "{860BB310-5D01-11D0-BD3B-00A0C911CE86}";
+constexpr const char* kEncoder = "{19689BF6-C384-48FD-AD51-90E58C79F70B}";
+
+class Key {
+ public:
+  explicit Key(const std::string& path) {
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                        &key_, nullptr) != ERROR_SUCCESS)
+      throw std::runtime_error("cannot create " + path);
+  }
+  ~Key() { RegCloseKey(key_); }
+  Key(const Key&) = delete;
+  Key& operator=(const Key&) = delete;
+
+  void Set(const char* name, const std::string& text) {
+    RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>(text.size() + 1));
+  }
+  void Set(const char* name, DWORD value) {
+    RegSetValueExA(key_, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+  }
+  bool Get(const char* name, std::string& text) {
+    char buf[MAX_PATH * 2] = "";
+    DWORD size = sizeof buf - 1;
+    if (RegQueryValueExA(key_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buf), &size) !=
+        ERROR_SUCCESS)
+      return false;
+    text = buf;
+    return true;
+  }
+
+ private:
+  HKEY key_ = nullptr;
+};
+
+std::string Server(const char* clsid) {
+  return std::string(kClasses) + clsid + "\\InprocServer32";
+}
+
+}  // namespace
+
+std::string StandinPrefix::DllPath() {
+  std::string path = QUELLON_STANDIN_DLL;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  // The cross build names a Unix path; Wine shows the Unix root as drive Z:.
+  if (!path.empty() && path[0] == '\\') path = "Z:" + path;
+  return path;
+}
+
+StandinPrefix::StandinPrefix() {
+  {
+    Key proxy(Server(kProxy));
+    had_proxy_server_ = proxy.Get(nullptr, old_proxy_server_);
+    proxy.Set(nullptr, DllPath());
+    proxy.Set("ThreadingModel", std::string("Both"));
+  }
+  const std::string page = std::string(kClasses) + kPage;
+  Key(page).Set(nullptr, std::string("Quellon stand-in page"));
+  keys_.push_back(page);
+  Key server(Server(kPage));
+  server.Set(nullptr, DllPath());
+  server.Set("ThreadingModel", std::string("Both"));
+  keys_.push_back(Server(kPage));
+  // The encoder category is listed among the system's categories only where a card installs it.
+  const std::string category = std::string(kClasses) + kCategories + "\\Instance\\" + kEncoder;
+  Key encoder(category);
+  encoder.Set("FriendlyName", std::string("Encoder"));
+  encoder.Set("CLSID", std::string(kEncoder));
+  keys_.push_back(category);
+}
+
+StandinPrefix::~StandinPrefix() {
+  for (auto it = keys_.rbegin(); it != keys_.rend(); ++it)
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, it->c_str());
+  if (had_proxy_server_) {
+    Key(Server(kProxy)).Set(nullptr, old_proxy_server_);
+  } else {
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, Server(kProxy).c_str());
+  }
+}
+
+void StandinPrefix::Add(const StandinDevice& device) {
+  // The enumerator lists instances in the order of their key names.
+  char id[32];
+  wsprintfA(id, "Quellon stand-in %04d", ++added_);
+  const std::string path =
+      std::string(kClasses) + (device.encoder ? kEncoder : kVideoInput) + "\\Instance\\" + id;
+  Key key(path);
+  keys_.push_back(path);
+  key.Set("FriendlyName", device.name);
+  if (!device.clsid.empty()) key.Set("CLSID", device.clsid);
+  if (!device.procamp) key.Set("StandinNoProcAmp", DWORD{1});
+  if (!device.pages) key.Set("StandinNoPages", DWORD{1});
+}
+
+std::string StandinPrefix::TakeProcampLog() {
+  using Take = int(__stdcall*)(char*, int);
+  HMODULE dll = GetModuleHandleA("quellon_standin.dll");
+  if (!dll) return {};  // never loaded: no filter was made
+  const auto take =
+      reinterpret_cast<Take>(reinterpret_cast<void*>(GetProcAddress(dll, "StandinTakeProcampLog")));
+  if (!take) throw std::runtime_error("the stand-in exports no log");
+  std::string log(static_cast<size_t>(take(nullptr, 0)), '\0');
+  take(log.data(), static_cast<int>(log.size()));
+  return log;
+}
+
+}  // namespace quellon::test
