@@ -16,7 +16,7 @@
 #include "devices/simulated_devices.h"
 #include "devices/sys_dev_enum.h"
 #include "registry/memory_registry.h"
-#include "standin_prefix.h"
+#include "standin_setup_win32.h"
 #include "ui/headless_platform.h"
 
 namespace quellon {
@@ -108,7 +108,7 @@ class DirectShowDevicesTest : public ::testing::Test {
   }
 
   ComApartment com;
-  test::StandinPrefix prefix;
+  StandinPrefix prefix;
   Window owner;
   DirectShowDevices devices{[this] { return owner.get(); }};
   MemoryRegistry registry;

@@ -1,8 +1,9 @@
-#include "standin_prefix.h"
+#include "standin_setup_win32.h"
 
+#include <cstdlib>
 #include <stdexcept>
 
-namespace quellon::test {
+namespace quellon {
 namespace {
 
 constexpr const char* kClasses = "Software\\Classes\\CLSID\\";
@@ -43,6 +44,21 @@ class Key {
  private:
   HKEY key_ = nullptr;
 };
+
+std::string Utf8ToAnsi(const std::string& text) {
+  if (text.empty()) return {};
+  const int n = static_cast<int>(text.size());
+  std::wstring wide(
+      static_cast<size_t>(MultiByteToWideChar(CP_UTF8, 0, text.data(), n, nullptr, 0)), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), n, wide.data(), static_cast<int>(wide.size()));
+  const int w = static_cast<int>(wide.size());
+  std::string out(static_cast<size_t>(
+                      WideCharToMultiByte(CP_ACP, 0, wide.data(), w, nullptr, 0, nullptr, nullptr)),
+                  '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), w, out.data(), static_cast<int>(out.size()), nullptr,
+                      nullptr);
+  return out;
+}
 
 std::string Server(const char* clsid) {
   return std::string(kClasses) + clsid + "\\InprocServer32";
@@ -117,4 +133,23 @@ std::string StandinPrefix::TakeProcampLog() {
   return log;
 }
 
-}  // namespace quellon::test
+std::vector<StandinPrefix::Set> StandinPrefix::TakeProcampSets() {
+  std::vector<Set> sets;
+  const std::string log = TakeProcampLog();
+  size_t at = 0;
+  while (at < log.size()) {
+    const size_t end = log.find('\n', at);
+    const std::string line = log.substr(at, end - at);
+    at = end == std::string::npos ? log.size() : end + 1;
+    const size_t t3 = line.rfind('\t');
+    const size_t t2 = line.rfind('\t', t3 - 1);
+    const size_t t1 = line.rfind('\t', t2 - 1);
+    if (t1 == std::string::npos || t2 == std::string::npos || t3 == std::string::npos) continue;
+    sets.push_back({Utf8ToAnsi(line.substr(0, t1)), std::atoi(line.substr(t1 + 1).c_str()),
+                    std::atoi(line.substr(t2 + 1).c_str()),
+                    std::atoi(line.substr(t3 + 1).c_str())});
+  }
+  return sets;
+}
+
+}  // namespace quellon

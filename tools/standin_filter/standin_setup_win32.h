@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace quellon::test {
+namespace quellon {
 
 struct StandinDevice {
   bool encoder = false;
@@ -31,8 +31,16 @@ class StandinPrefix {
   void Add(const StandinDevice& device);
 
   // Every ProcAmp value the stand-in filters received since the last call, one
-  // "NAME<TAB>PROPERTY<TAB>VALUE<TAB>FLAGS" line each.
+  // "NAME<TAB>PROPERTY<TAB>VALUE<TAB>FLAGS" line each, the name in UTF-8.
   std::string TakeProcampLog();
+  // The same, one entry each, the name in the ANSI code page.
+  struct Set {
+    std::string device;
+    int property;
+    int value;
+    int flags;
+  };
+  std::vector<Set> TakeProcampSets();
 
   // The stand-in's path in the Windows form.
   static std::string DllPath();
@@ -44,4 +52,4 @@ class StandinPrefix {
   int added_ = 0;
 };
 
-}  // namespace quellon::test
+}  // namespace quellon
