@@ -41,8 +41,12 @@ WindowDriver::~WindowDriver() {
   if (timer_) KillTimer(nullptr, timer_);
   g_answering = nullptr;
   platform_.AttachMirror(nullptr);
+  loop_.reset();
   mirror_.reset();
   form_.reset();
+  MSG quit{};  // closing the form posts the end of the loop; nobody runs that loop any more
+  while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
   for (auto it = created_folders_.rbegin(); it != created_folders_.rend(); ++it)
     RemoveDirectoryA(it->c_str());
 }
