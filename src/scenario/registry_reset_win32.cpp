@@ -60,6 +60,15 @@ void RemoveClassesAddedSince(const std::set<std::string>& before) {
   RegCloseKey(key);
 }
 
+void RemoveDisplayClasses() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kClassKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+    return;
+  DeleteTree(key, "{4D36E968-E325-11CE-BFC1-08002BE10318}");  // display adapters
+  DeleteTree(key, "{4D36E96E-E325-11CE-BFC1-08002BE10318}");  // monitors
+  RegCloseKey(key);
+}
+
 void ClearProgramKeys() {
   for (const char* path :
        {"SOFTWARE\\Hauppauge", "SYSTEM\\CurrentControlSet\\Services\\hcwPP2",

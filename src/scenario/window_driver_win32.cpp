@@ -51,6 +51,12 @@ WindowDriver::~WindowDriver() {
     RemoveDirectoryA(it->c_str());
 }
 
+// The script sees the registry without what the system wrote into it meanwhile.
+RegistryApi& WindowDriver::ScriptRegistry() {
+  RemoveDisplayClasses();
+  return registry_;
+}
+
 TForm1& WindowDriver::Form() {
   if (!form_) throw UsageError("the window has not been started");
   return *form_;

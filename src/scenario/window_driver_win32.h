@@ -41,7 +41,7 @@ class WindowDriver : public Driver {
   explicit WindowDriver(HINSTANCE instance);
   ~WindowDriver() override;
 
-  RegistryApi& ScriptRegistry() override { return registry_; }
+  RegistryApi& ScriptRegistry() override;
   FaultyRegistry& ProgramFaults() override { return faults_; }
   void AddFolder(const std::string& path) override;
   void SetBrowseResult(std::optional<std::string> path) override {
@@ -107,5 +107,7 @@ void ClearProgramKeys();
 // classes there; they are removed again, so that the registry holds only what the script made.
 std::set<std::string> SystemClasses();
 void RemoveClassesAddedSince(const std::set<std::string>& before);
+// The display's classes, which the system writes again whenever it looks at its displays.
+void RemoveDisplayClasses();
 
 }  // namespace quellon::scenario
