@@ -54,7 +54,9 @@ file(GLOB QUELLON_SCENARIO_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/s
 if(QUELLON_SCENARIO_WIN32_SOURCES AND EXISTS ${CMAKE_SOURCE_DIR}/src/scenario/scenario_win32_main.cpp)
   # The real-window driver as a library of its own, so that the Windows tests can use it too.
   add_library(quellon_scenario_win32 STATIC ${QUELLON_SCENARIO_WIN32_SOURCES})
-  target_link_libraries(quellon_scenario_win32 PUBLIC quellon_scenario quellon_win32 quellon_core)
+  # The devices a script adds are served by the stand-in card filter.
+  target_link_libraries(quellon_scenario_win32 PUBLIC quellon_scenario quellon_win32 quellon_core
+                        quellon_standin_setup)
   target_compile_options(quellon_scenario_win32 PRIVATE ${QUELLON_WARNINGS})
   add_executable(quellon-scenario-win32 src/scenario/scenario_win32_main.cpp ${QUELLON_RESOURCES})
   target_link_libraries(quellon-scenario-win32 PRIVATE quellon_scenario_win32)

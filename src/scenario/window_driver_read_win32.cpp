@@ -35,6 +35,21 @@ BOOL CALLBACK CollectBox(HWND window, LPARAM boxes) {
   return TRUE;
 }
 
+// A property frame is a dialog with a tab strip; a message box has none.
+BOOL CALLBACK FindTabStrip(HWND child, LPARAM found) {
+  char name[32] = {};
+  GetClassNameA(child, name, sizeof name);
+  if (std::string(name) != "SysTabControl32") return TRUE;
+  *reinterpret_cast<bool*>(found) = true;
+  return FALSE;
+}
+
+bool IsPropertyFrame(HWND box) {
+  bool found = false;
+  EnumChildWindows(box, &FindTabStrip, reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
 // The box's text is its longest static text; the icon has none.
 BOOL CALLBACK LongestStatic(HWND child, LPARAM longest) {
   char name[16] = {};
@@ -173,6 +188,12 @@ void WindowDriver::AnswerBoxes() {
   EnumThreadWindows(GetCurrentThreadId(), &CollectBox, reinterpret_cast<LPARAM>(&boxes));
   for (const HWND box : boxes) {
     if (!answered_.insert(box).second) continue;
+    if (IsPropertyFrame(box)) {
+      // A filter's property frame: its title is what the user sees; Cancel closes it.
+      shown_.push_back("property-frame " + Quote(ui::win32::WindowText(box)));
+      PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+      continue;
+    }
     std::string text;
     EnumChildWindows(box, &LongestStatic, reinterpret_cast<LPARAM>(&text));
     const bool error = ui::win32::WindowText(box) == ui::win32::Win32Platform::kErrorCaption;
@@ -184,19 +205,14 @@ void WindowDriver::AnswerBoxes() {
 }
 
 void WindowDriver::AddDevice(const DeviceSpec& device) {
-  SimulatedDevice d;
-  d.category = device.encoder ? kEncoderCategory : kVideoInputDeviceCategory;
-  d.name = device.name;
-  d.clsid = device.clsid;
-  d.procamp = device.procamp;
-  d.pages = device.pages;
-  devices_.AddDevice(std::move(d));
+  standin_.Add(
+      {device.encoder, device.name, device.clsid.value_or(""), device.procamp, device.pages});
 }
 
 std::vector<ProcampSet> WindowDriver::TakeProcamp() {
   std::vector<ProcampSet> sets;
-  for (const ProcampCall& call : devices_.TakeProcampCalls())
-    sets.push_back({call.device, call.property, call.value, call.flags});
+  for (const StandinPrefix::Set& set : standin_.TakeProcampSets())
+    sets.push_back({set.device, set.property, set.value, set.flags});
   return sets;
 }
 

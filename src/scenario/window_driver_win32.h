@@ -1,8 +1,9 @@
 #pragma once
 // Scenario driver for the Windows build: the real window, driven through real messages, over the
 // system registry. Message boxes are real too: they are found while they are up, their text is
-// recorded and OK is pressed. Devices are simulated as in the headless mode, so that scripts can
-// add them; the folder browser answers as the script says.
+// recorded and OK is pressed. Devices are the system's own DirectShow devices, served by the
+// stand-in card filter registered for the script's run; their property frames are recorded and
+// closed like the boxes. The folder browser answers as the script says.
 
 #include <windows.h>
 
@@ -12,11 +13,12 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "devices/simulated_devices.h"
+#include "devices/directshow_devices_win32.h"
 #include "registry/faulty_registry.h"
 #include "registry/registry_win32.h"
 #include "scenario/driver.h"
 #include "scenario/script.h"
+#include "standin_setup_win32.h"
 #include "ui/application.h"
 #include "ui/win32_message_loop_win32.h"
 #include "ui/win32_mirror_win32.h"
@@ -91,8 +93,8 @@ class WindowDriver : public Driver {
   FaultyRegistry faults_{registry_};
   ScriptedBrowsePlatform platform_{shown_};
   ui::Application app_{platform_};
-  SimulatedDevices devices_{
-      [this](const std::string& title) { shown_.push_back("property-frame " + Quote(title)); }};
+  StandinPrefix standin_;  // registered while the script runs, for the devices it adds
+  DirectShowDevices devices_{[this] { return mirror_ ? mirror_->form_window() : nullptr; }};
   std::unique_ptr<TForm1> form_;
   std::unique_ptr<ui::win32::Win32Mirror> mirror_;
   std::unique_ptr<ui::win32::MessageLoop> loop_;
