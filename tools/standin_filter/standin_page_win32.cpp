@@ -27,10 +27,19 @@ std::wstring ValuesText(IAMVideoProcAmp* procamp) {
   return text;
 }
 
+// The frame's font, or the system's dialog font when the frame sets none.
+HFONT PageFont(HWND parent) {
+  auto font = reinterpret_cast<HFONT>(SendMessageW(parent, WM_GETFONT, 0, 0));
+  return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+// Children take the frame's font, as the controls of a dialog page do.
 HWND Child(const wchar_t* cls, const std::wstring& text, DWORD style, HWND parent, int x, int y,
            int w, int h) {
-  return CreateWindowExW(0, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h, parent,
-                         nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND child = CreateWindowExW(0, cls, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, w, h,
+                               parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (child) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(PageFont(parent)), FALSE);
+  return child;
 }
 
 }  // namespace
@@ -61,8 +70,8 @@ HRESULT Page::Activate(HWND parent, LPCRECT rect, BOOL) {
                            GetModuleHandleW(nullptr), nullptr);
   if (!panel_) return E_FAIL;
   Child(L"STATIC", ValuesText(procamp_.Get()), 0, panel_, 8, 8, 160, 90);
-  Child(L"STATIC", L"New brightness:", 0, panel_, 8, 104, 110, 20);
-  brightness_ = Child(L"EDIT", L"", WS_BORDER | WS_TABSTOP, panel_, 120, 102, 60, 22);
+  Child(L"STATIC", L"New brightness:", 0, panel_, 8, 104, 120, 20);
+  brightness_ = Child(L"EDIT", L"", WS_BORDER | WS_TABSTOP, panel_, 132, 102, 60, 22);
   return S_OK;
 }
 
