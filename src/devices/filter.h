@@ -49,6 +49,7 @@ class TFilter {
   void MakeLiveFilter();
   void ReleaseLiveFilter() { live_.reset(); }
   LiveFilter* live_filter() const { return live_.get(); }
+  void GraphGone() { graph_ = nullptr; }
 
  private:
   TFilterGraph* graph_ = nullptr;

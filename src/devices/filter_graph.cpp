@@ -6,8 +6,11 @@
 
 namespace quellon {
 
+// A binding that outlives the graph is left without one rather than pointing at it.
 TFilterGraph::~TFilterGraph() {
   SetActive(false);
+  if (bindings_)
+    for (TFilter* b : *bindings_) b->GraphGone();
 }
 
 void TFilterGraph::Loaded() {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "devices/device_error.h"
 #include "devices/device_search.h"
 #include "devices/simulated_devices.h"
@@ -125,6 +127,18 @@ TEST_F(Binding, AGraphActivatedLateTakesInTheBindingsAlreadyAttached) {
   graph.SetActive(true);
   EXPECT_EQ(graph.FilterNames().size(), 1u);
   graph.SetActive(false);
+  EXPECT_EQ(system.LiveFilters(), 0);
+}
+
+TEST_F(Binding, OutlivingItsGraphLeavesItWithoutOne) {
+  Add("Hauppauge PVR II");
+  auto other = std::make_unique<TFilterGraph>(system);
+  other->Loaded();
+  TFilter binding;
+  binding.SetFilterGraph(other.get());
+  other.reset();
+  EXPECT_EQ(binding.FilterGraph(), nullptr);
+  binding.Rebind();  // nothing to rebind into
   EXPECT_EQ(system.LiveFilters(), 0);
 }
 
