@@ -103,25 +103,25 @@ void Runner::Device(const Command& c) {
   const std::string& category = Arg(c, 2);
   if (category != "capture" && category != "encoder")
     throw UsageError("a device is a capture or an encoder device, not " + category);
-  DeviceSpec spec;
-  spec.encoder = category == "encoder";
-  spec.name = Arg(c, 3);
-  spec.clsid = FormatGuid(kProxyClass);
+  DeviceSpec device;
+  device.encoder = category == "encoder";
+  device.name = Arg(c, 3);
+  device.clsid = FormatGuid(kProxyClass);
   for (size_t i = 4; i < c.tokens.size(); ++i) {
     const std::string& option = c.tokens[i];
     if (option == "clsid") {
-      spec.clsid = Arg(c, ++i);
+      device.clsid = Arg(c, ++i);
     } else if (option == "noclsid") {
-      spec.clsid.reset();
+      device.clsid.reset();
     } else if (option == "noprocamp") {
-      spec.procamp = false;
+      device.procamp = false;
     } else if (option == "nopages") {
-      spec.pages = false;
+      device.pages = false;
     } else {
       throw UsageError("unknown device option " + option);
     }
   }
-  driver_.AddDevice(spec);
+  driver_.AddDevice(device);
 }
 
 void Runner::Print(const Command& c) {
