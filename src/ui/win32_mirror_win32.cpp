@@ -112,6 +112,11 @@ void Win32Mirror::RegisterClasses(int icon_id) {
 void Win32Mirror::CreateTree(Control& control, HWND parent) {
   const HWND window = CreateNative(control, parent);
   for (Control* child : control.children()) CreateTree(*child, window);
+  // A group box's frame paints its parent's background over its whole client area: it lies
+  // beneath everything inside the box, the bevels too, and is clipped by all of them.
+  if (control.kind() == ControlKind::GroupBox)
+    SetWindowPos(natives_.at(&control).inner, HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 HWND Win32Mirror::CreateNative(Control& control, HWND parent) {
@@ -124,12 +129,13 @@ HWND Win32Mirror::CreateNative(Control& control, HWND parent) {
   HWND inner = nullptr;
   if (control.kind() == ControlKind::GroupBox) {
     // The themed frame and caption; a plain button cannot parent the controls inside it.
-    inner = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 0, 0,
-                            window, nullptr, instance_, nullptr);
+    inner = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX,
+                            0, 0, 0, 0, window, nullptr, instance_, nullptr);
   } else if (control.kind() == ControlKind::ComboBox) {
     inner = FindWindowExA(window, nullptr, "Edit", nullptr);
   }
-  // Later siblings lie on top, as in the model; frames drawn around others lie beneath them.
+  // Later siblings lie on top, as in the model; frames drawn around others lie beneath them
+  // (inside a group box, still above the box's own frame).
   const bool beneath = control.kind() == ControlKind::Bevel;
   SetWindowPos(window, beneath ? HWND_BOTTOM : HWND_TOP, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

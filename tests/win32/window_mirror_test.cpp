@@ -174,6 +174,50 @@ TEST_F(WindowMirror, ClickedTabSelectsOnceAndProgramSelectionShows) {
   EXPECT_EQ(SendMessageA(W(form.tabs), TCM_GETCURSEL, 0, 0), 0);
 }
 
+// A group box with a rule that runs beneath an edit, as the pages draw rules between their rows.
+class RuleForm : public ui::Form {
+ public:
+  RuleForm() : ui::Form("RuleForm") {
+    SetBounds({0, 0, 300, 200});
+    group.SetBounds({10, 10, 280, 170});
+    group.SetCaption("Group");
+    across.SetBounds({8, 60, 264, 2});
+    down.SetBounds({50, 16, 2, 140});
+    edit.SetBounds({8, 20, 100, 21});
+  }
+  ui::GroupBox group{"group", this};
+  ui::Bevel across{"across", &group};
+  ui::Bevel down{"down", &group};
+  ui::Edit edit{"edit", &group};
+};
+
+// What of a window's client area can be drawn on: NULLREGION when nothing.
+int VisiblePart(HWND window, RECT* box) {
+  HDC dc = GetDC(window);
+  const int kind = GetClipBox(dc, box);
+  ReleaseDC(window, dc);
+  return kind;
+}
+
+TEST(WindowMirrorRules, RulesInAGroupBoxShowAndHideNothingElse) {
+  RuleForm form;
+  LiveWindow live{form};
+  const HWND frame = FindWindowExA(live.Window(form.group), nullptr, "Button", nullptr);
+  ASSERT_NE(frame, nullptr);
+  RECT box{};
+  RECT client{};
+  // The rule nothing covers shows whole; the one beneath the edit shows outside it.
+  ASSERT_EQ(VisiblePart(live.Window(form.across), &box), SIMPLEREGION);
+  GetClientRect(live.Window(form.across), &client);
+  EXPECT_TRUE(EqualRect(&box, &client));
+  EXPECT_NE(VisiblePart(live.Window(form.down), &box), NULLREGION);
+  ASSERT_NE(VisiblePart(live.Window(form.edit), &box), NULLREGION);
+  GetClientRect(live.Window(form.edit), &client);
+  EXPECT_TRUE(EqualRect(&box, &client));
+  // The box's frame and caption still show around them.
+  EXPECT_NE(VisiblePart(frame, &box), NULLREGION);
+}
+
 TEST_F(WindowMirror, AnErrorInAHandlerIsReportedAndTheLoopGoesOn) {
   form.button.OnClick = [] { throw std::runtime_error("Failed to set data for 'X'"); };
   live.Post(W(form.button), BM_CLICK, 0, 0);
