@@ -108,11 +108,13 @@ TEST_F(AdvancedPage, HoverReachesHiddenAndGreyedRegionsButNotTheButtons) {
   page.StatTemp.SetChecked(false);  // greys the temporal level row
   ASSERT_FALSE(page.TrackBar9.enabled());
 
-  Hover(368 + 17, 128 + 17);  // bottom-right corner of the hidden capture save box
+  const ui::Rect& capture_save = page.CaptureBoxCheck.bounds();
+  // The bottom-right corner of the hidden capture save box.
+  Hover(capture_save.left + capture_save.width, capture_save.top + capture_save.height);
   EXPECT_EQ(host.title, "Capture Filter Settings");
   EXPECT_TRUE(page.Label15.bold());
 
-  Hover(368, 160);  // top-left corner of the hidden encoder save box
+  Hover(page.EncoderBoxCheck.left(), page.EncoderBoxCheck.top());  // its top-left corner
   EXPECT_EQ(host.title, "Encoder Settings");
   EXPECT_TRUE(page.Label16.bold());
   EXPECT_FALSE(page.Label15.bold());
@@ -121,9 +123,9 @@ TEST_F(AdvancedPage, HoverReachesHiddenAndGreyedRegionsButNotTheButtons) {
   EXPECT_EQ(host.title, "Temporal filtering / Motion blur");
   EXPECT_TRUE(page.Label3.bold());
 
-  Hover(300, 138);  // the capture "Open" button: no region, the panel stays
+  Hover(page.Button1.left() + 10, 138);  // the capture "Open" button: no region, the panel stays
   EXPECT_EQ(host.title, "Temporal filtering / Motion blur");
-  Hover(360, 60);  // between the vertical line and the save boxes
+  Hover(page.CheckBox9.left() - 8, 60);  // between the vertical line and the save boxes
   EXPECT_EQ(host.title, "Temporal filtering / Motion blur");
 }
 
