@@ -44,9 +44,13 @@ void TextControl::TypeKey(char key) {
   } else {
     next.push_back(key);
   }
-  if (next == text_) return;
+  SetTextByUser(next);
+}
+
+void TextControl::SetTextByUser(const std::string& t) {
+  if (t == text_) return;
   TextChangedByUser();
-  SetText(next);
+  SetText(t);
 }
 
 void ComboBox::Clear() {

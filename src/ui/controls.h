@@ -89,6 +89,9 @@ class TextControl : public Control {
   void SetText(const std::string& t);
   void SelectAll() { all_selected_ = true; }
   void TypeKey(char key);  // '\b' is backspace
+  // The user replaced the text as a whole (a native edit reports only the result): as after a
+  // typed key, a drop-down list has no item chosen, and the change event runs if the text differs.
+  void SetTextByUser(const std::string& t);
 
  protected:
   virtual void TextChangedByUser() {}

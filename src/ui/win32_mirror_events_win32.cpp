@@ -133,22 +133,9 @@ void Win32Mirror::OnCommand(HWND from, int code) {
 void Win32Mirror::TextChangedNatively(TextControl& text, HWND window) {
   const std::string typed = WindowText(window);
   if (typed == text.text()) return;
-  Dispatch([&] {
-    auto* list = dynamic_cast<ComboBox*>(&text);
-    if (list && list->item_index() >= 0 && !typed.empty()) {
-      // Typing into a drop-down list leaves no item chosen. Clearing the choice empties the
-      // model's text quietly; the native text is already the typed one and stays.
-      ++quiet_;
-      try {
-        list->SetItemIndex(-1);
-      } catch (...) {
-        --quiet_;
-        throw;
-      }
-      --quiet_;
-    }
-    text.SetText(typed);
-  });
+  typed_into_ = &text;
+  Dispatch([&] { text.SetTextByUser(typed); });
+  typed_into_ = nullptr;
 }
 
 void Win32Mirror::OnScroll(HWND from) {

@@ -44,8 +44,10 @@ void SizeTabs(HWND tabs, HFONT font) {
 
 void Win32Mirror::Changed(Control& control, Property property) {
   const auto it = natives_.find(&control);
-  if (quiet_ || it == natives_.end()) return;
+  if (it == natives_.end()) return;
   const Native& n = it->second;
+  // Once the model has the typed text, what its handlers change reaches the window as usual.
+  if (&control == typed_into_ && property == Property::Text) typed_into_ = nullptr;
   ++updating_;
   switch (property) {
     case Property::Bounds:
@@ -178,9 +180,19 @@ void Win32Mirror::ApplyItems(Control& c, const Native& n) {
 }
 
 void Win32Mirror::ApplyItemIndex(ComboBox& box, const Native& n) {
+  if (&box != typed_into_) {
+    SendMessageA(n.window, CB_SETCURSEL, static_cast<WPARAM>(box.item_index()), 0);
+    // Selecting nothing empties the native text; the model's text stands.
+    ApplyText(box, n);
+    return;
+  }
+  // The user's typing dropped the choice. The model still holds the old text, the native list
+  // the typed one, which stays with the caret where it was.
+  const std::string typed = WindowText(n.window);
+  const auto selection = static_cast<DWORD>(SendMessageA(n.window, CB_GETEDITSEL, 0, 0));
   SendMessageA(n.window, CB_SETCURSEL, static_cast<WPARAM>(box.item_index()), 0);
-  // Selecting nothing empties the native text; the model's text stands.
-  ApplyText(box, n);
+  SetWindowTextA(n.window, typed.c_str());
+  SendMessageA(n.window, CB_SETEDITSEL, 0, MAKELPARAM(LOWORD(selection), HIWORD(selection)));
 }
 
 // The range goes first: a position set before its range would be clamped to the old one.

@@ -93,7 +93,9 @@ class Win32Mirror : public ControlObserver {
   std::map<HWND, Control*> controls_;
   int updating_ = 0;  // >0 while the mirror changes native windows itself
   int dispatching_ = 0;
-  int quiet_ = 0;  // >0 while a model change must not reach the native window
+  // The control whose text the user is changing, until the model has taken the new text: the
+  // native window already shows it.
+  const Control* typed_into_ = nullptr;
   HWND restore_focus_ = nullptr;
 };
 

@@ -142,6 +142,26 @@ TEST_F(EventSequence, ComboBoxSelectionByProgramIsSilentByUserIsNot) {
   EXPECT_THROW(list.SetItemIndex(2), std::out_of_range);
 }
 
+// A native list reports only the text the user left, e.g. none after deleting all of it.
+TEST_F(EventSequence, TextReplacedByTheUserLeavesNoItemChosenBeforeTheChangeEvent) {
+  ComboBox list{"List", &form};
+  list.AddItem("heading");
+  list.AddItem("device");
+  list.SetItemIndex(1);
+  list.OnChange = [&] {
+    log.push_back("change '" + list.text() + "' " + std::to_string(list.item_index()));
+  };
+  list.SetTextByUser("device");  // the same text: nothing happened
+  EXPECT_EQ(list.item_index(), 1);
+  list.SetTextByUser("");
+  EXPECT_EQ(list.item_index(), -1);
+  EXPECT_EQ(log, (Log{"change '' -1"}));
+  Watch(edit);
+  edit.SetTextByUser("7");
+  edit.SetTextByUser("7");
+  EXPECT_EQ(log, (Log{"change '' -1", "Edit.change"}));
+}
+
 TEST_F(EventSequence, HookSeesEveryQueuedMessageBeforeDispatch) {
   Watch(edit);
   edit.SetBounds({10, 10, 50, 20});

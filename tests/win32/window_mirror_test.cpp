@@ -159,6 +159,32 @@ TEST_F(WindowMirror, DropDownChoiceAndTypingReachTheModel) {
   EXPECT_EQ(live.app.focused(), &form.list);
 }
 
+TEST_F(WindowMirror, EditingAChosenItemsTextDropsTheChoiceAndKeepsTheCaret) {
+  std::vector<std::string> seen;
+  form.list.OnChange = [&] { seen.push_back(form.list.text()); };
+  form.list.SetItemIndex(1);
+  const HWND list = W(form.list);
+  const HWND edit = FindWindowExA(list, nullptr, "Edit", nullptr);
+  ASSERT_NE(edit, nullptr);
+  SetFocus(edit);
+  SendMessageA(list, CB_SETEDITSEL, 0, MAKELPARAM(3, 3));
+  live.TypeInto(edit, "x");
+  EXPECT_EQ(form.list.item_index(), -1);
+  EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
+  EXPECT_EQ(WindowText(list), "Secxond");
+  const auto caret = static_cast<DWORD>(SendMessageA(list, CB_GETEDITSEL, 0, 0));
+  EXPECT_EQ(LOWORD(caret), 4);
+  EXPECT_EQ(HIWORD(caret), 4);
+  // Deleting the whole text of a chosen item is a change to no text and no item.
+  form.list.SetItemIndex(0);
+  SendMessageA(list, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+  live.TypeInto(edit, "\b");
+  EXPECT_EQ(form.list.item_index(), -1);
+  EXPECT_EQ(form.list.text(), "");
+  EXPECT_EQ(WindowText(list), "");
+  EXPECT_EQ(seen, (std::vector<std::string>{"Secxond", ""}));
+}
+
 TEST_F(WindowMirror, ClickedTabSelectsOnceAndProgramSelectionShows) {
   int changes = 0;
   form.tabs.OnChange = [&] { ++changes; };
