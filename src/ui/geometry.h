@@ -27,4 +27,10 @@ inline bool ContainsExclusive(const Rect& r, Point p) {
   return r.left <= p.x && p.x < r.left + r.width && r.top <= p.y && p.y < r.top + r.height;
 }
 
+// True when the two rectangles share any area (touching edges do not count).
+inline bool Overlap(const Rect& a, const Rect& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
 }  // namespace quellon::ui

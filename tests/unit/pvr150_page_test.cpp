@@ -29,11 +29,6 @@ class Pvr150Page : public ::testing::Test {
   TForm1 form{app, registry, devices};
 };
 
-bool Overlap(const ui::Rect& a, const ui::Rect& b) {
-  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-         b.top < a.top + a.height;
-}
-
 TEST_F(Pvr150Page, EveryControlFitsTheGroupBoxWithoutOverlap) {
   const ui::Rect box = page().GroupBox1.bounds();
   EXPECT_LE(page().left() + page().width(), 504) << "runs into the help panel";
@@ -50,7 +45,7 @@ TEST_F(Pvr150Page, EveryControlFitsTheGroupBoxWithoutOverlap) {
   }
   for (size_t i = 0; i < controls.size(); ++i)
     for (size_t j = i + 1; j < controls.size(); ++j)
-      EXPECT_FALSE(Overlap(controls[i]->bounds(), controls[j]->bounds()))
+      EXPECT_FALSE(ui::Overlap(controls[i]->bounds(), controls[j]->bounds()))
           << controls[i]->name() << " overlaps " << controls[j]->name();
 }
 

@@ -95,11 +95,8 @@ TEST_F(AdvancedPage, ControlsFitTheirContainersWithoutOverlapping) {
     EXPECT_TRUE(inside(c->bounds(), page.GroupBox1.width(), page.GroupBox1.height())) << c->name();
   for (size_t i = 0; i < children.size(); ++i)
     for (size_t j = i + 1; j < children.size(); ++j) {
-      const ui::Rect& a = children[i]->bounds();
-      const ui::Rect& b = children[j]->bounds();
-      const bool apart = a.left + a.width <= b.left || b.left + b.width <= a.left ||
-                         a.top + a.height <= b.top || b.top + b.height <= a.top;
-      EXPECT_TRUE(apart) << children[i]->name() << " covers " << children[j]->name();
+      EXPECT_FALSE(ui::Overlap(children[i]->bounds(), children[j]->bounds()))
+          << children[i]->name() << " covers " << children[j]->name();
     }
 }
 

@@ -68,11 +68,6 @@ TEST_F(Pvr250Page, OpenPassesOnlyADeviceEntryOn) {
   EXPECT_FALSE(host.calls[0].list_only);
 }
 
-bool Overlap(const ui::Rect& a, const ui::Rect& b) {
-  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-         b.top < a.top + a.height;
-}
-
 TEST_F(Pvr250Page, ControlsFitTheGroupBoxWithoutOverlapping) {
   EXPECT_LE(page.width(), 488);
   EXPECT_LE(page.height(), 520);
@@ -90,7 +85,7 @@ TEST_F(Pvr250Page, ControlsFitTheGroupBoxWithoutOverlapping) {
     EXPECT_LE(r.left + r.width, group.width);
     EXPECT_LE(r.top + r.height, group.height);
     for (size_t j = i + 1; j < controls.size(); ++j)
-      EXPECT_FALSE(Overlap(r, controls[j]->bounds())) << "overlaps " << controls[j]->name();
+      EXPECT_FALSE(ui::Overlap(r, controls[j]->bounds())) << "overlaps " << controls[j]->name();
   }
 }
 

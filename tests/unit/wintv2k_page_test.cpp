@@ -44,11 +44,6 @@ class WintvPage : public ::testing::Test {
   TWintv2k& page = form.FrameWintv2k;
 };
 
-bool Overlap(const ui::Rect& a, const ui::Rect& b) {
-  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-         b.top < a.top + a.height;
-}
-
 // A native mirror creates each control from its bounds: the page must fit the page area, every
 // control its container, and no two shown controls may cover each other.
 TEST_F(WintvPage, ShownControlsFitAndDoNotOverlap) {
@@ -70,7 +65,7 @@ TEST_F(WintvPage, ShownControlsFitAndDoNotOverlap) {
   }
   for (size_t i = 0; i < shown.size(); ++i)
     for (size_t j = i + 1; j < shown.size(); ++j)
-      EXPECT_FALSE(Overlap(shown[i]->bounds(), shown[j]->bounds()))
+      EXPECT_FALSE(ui::Overlap(shown[i]->bounds(), shown[j]->bounds()))
           << shown[i]->name() << " and " << shown[j]->name();
 }
 
