@@ -1,5 +1,6 @@
 #include "scenario/model_driver.h"
 
+#include "scenario/control_path.h"
 #include "scenario/property_format.h"
 #include "scenario/script.h"
 #include "ui/hit_test.h"
@@ -15,28 +16,7 @@ TForm1& ModelDriver::Form() {
 }
 
 ui::Control& ModelDriver::Find(const std::string& path) {
-  TForm1& form = Form();
-  const size_t dot = path.find('.');
-  const std::string head = path.substr(0, dot);
-  ui::Control* scope = nullptr;
-  if (head == form.name()) {
-    scope = &form;
-  } else {
-    for (ui::Control* child : form.children())
-      if (child->name() == head && child->kind() == ui::ControlKind::Frame) scope = child;
-  }
-  if (!scope) throw UsageError("unknown control " + path);
-  if (dot == std::string::npos) return *scope;
-  const std::string rest = path.substr(dot + 1);
-  ui::Control* found = nullptr;
-  if (scope == &form) {
-    for (ui::Control* child : form.children())
-      if (child->name() == rest) found = child;
-  } else {
-    found = scope->Find(rest);
-  }
-  if (!found) throw UsageError("unknown control " + path);
-  return *found;
+  return FindControl(Form(), path);
 }
 
 template <class T>

@@ -5,6 +5,7 @@
 #include <commctrl.h>  // needs the types of windows.h
 // clang-format on
 
+#include "scenario/control_path.h"
 #include "scenario/property_format.h"
 #include "scenario/window_driver_win32.h"
 #include "ui/controls.h"
@@ -63,24 +64,7 @@ BOOL CALLBACK LongestStatic(HWND child, LPARAM longest) {
 }  // namespace
 
 ui::Control& WindowDriver::Find(const std::string& path) {
-  TForm1& form = Form();
-  const size_t dot = path.find('.');
-  const std::string head = path.substr(0, dot);
-  ui::Control* scope = head == form.name() ? &form : nullptr;
-  for (ui::Control* child : form.children())
-    if (!scope && child->name() == head && child->kind() == ui::ControlKind::Frame) scope = child;
-  if (!scope) throw UsageError("unknown control " + path);
-  if (dot == std::string::npos) return *scope;
-  const std::string rest = path.substr(dot + 1);
-  ui::Control* found = nullptr;
-  if (scope == &form) {
-    for (ui::Control* child : form.children())
-      if (child->name() == rest) found = child;
-  } else {
-    found = scope->Find(rest);
-  }
-  if (!found) throw UsageError("unknown control " + path);
-  return *found;
+  return FindControl(Form(), path);
 }
 
 HWND WindowDriver::WindowOf(const ui::Control& c) {
