@@ -40,12 +40,17 @@ if(MINGW AND NOT CMAKE_CROSSCOMPILING)
   add_link_options(-static -static-libgcc -static-libstdc++)
 endif()
 
-# quellon.exe: the program entry with its icon, manifest and version resource.
+# quellon.exe: the program entry with its icon, manifest and version resource. The version header
+# and the manifest are generated into QUELLON_GENERATED_DIR, which every user of the resources
+# includes.
 enable_language(RC)
+include(${CMAKE_CURRENT_LIST_DIR}/Version.cmake)
 set(QUELLON_RESOURCES ${CMAKE_SOURCE_DIR}/src/app/res/quellon.rc)
 set_source_files_properties(${QUELLON_RESOURCES} PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/src/app/res/quellon.manifest;${CMAKE_SOURCE_DIR}/src/app/res/quellon.ico")
+  "${QUELLON_GENERATED_DIR}/quellon.manifest;${QUELLON_GENERATED_DIR}/quellon_version.h;\
+${CMAKE_SOURCE_DIR}/src/app/res/quellon.ico")
 add_executable(quellon WIN32 src/app/quellon_win32_main.cpp ${QUELLON_RESOURCES})
+target_include_directories(quellon PRIVATE ${QUELLON_GENERATED_DIR})
 target_link_libraries(quellon PRIVATE quellon_win32 quellon_core)
 target_compile_options(quellon PRIVATE ${QUELLON_WARNINGS})
 
@@ -59,6 +64,7 @@ if(QUELLON_SCENARIO_WIN32_SOURCES AND EXISTS ${CMAKE_SOURCE_DIR}/src/scenario/sc
                         quellon_standin_setup)
   target_compile_options(quellon_scenario_win32 PRIVATE ${QUELLON_WARNINGS})
   add_executable(quellon-scenario-win32 src/scenario/scenario_win32_main.cpp ${QUELLON_RESOURCES})
+  target_include_directories(quellon-scenario-win32 PRIVATE ${QUELLON_GENERATED_DIR})
   target_link_libraries(quellon-scenario-win32 PRIVATE quellon_scenario_win32)
   target_compile_options(quellon-scenario-win32 PRIVATE ${QUELLON_WARNINGS})
 endif()

@@ -1,14 +1,21 @@
 // quellon.exe: COM for the GUI thread, the main window over the real registry and devices, and the
-// message loop until the window is closed.
+// message loop until the window is closed. With arguments it runs a console command instead.
 
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>  // needs the types of windows.h
 // clang-format on
 
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/console_win32.h"
 #include "app/form1.h"
 #include "app/res/resource_ids.h"
 #include "devices/directshow_devices_win32.h"
+#include "quellon_version.h"
 #include "registry/registry_win32.h"
 #include "ui/application.h"
 #include "ui/win32_handles_win32.h"
@@ -41,9 +48,22 @@ int RunProgram(HINSTANCE instance, int show) {
   return code;
 }
 
+int RunCommand(const quellon::Command& command) {
+  std::ostringstream out, err;
+  const int code = quellon::RunConsoleCommand(command, QUELLON_VERSION_TEXT, out, err);
+  const quellon::ConsoleStreams console;
+  console.WriteOut(out.str());
+  console.WriteErr(err.str());
+  return code;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+  // The runtime has split the command line into __argv the way Windows programs quote arguments.
+  const std::vector<std::string> args(__argv + 1, __argv + __argc);
+  const quellon::Command command = quellon::ParseCommandLine(args);
+  if (command.action != quellon::CommandAction::kShowWindow) return RunCommand(command);
   try {
     return RunProgram(instance, show);
   } catch (const std::exception& e) {
