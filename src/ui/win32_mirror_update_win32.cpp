@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "ui/win32_drop_down_win32.h"
 #include "ui/win32_mirror_win32.h"
 #include "ui/win32_text_win32.h"
 
@@ -117,6 +118,7 @@ void Win32Mirror::ApplyBounds(Control& c, const Native& n) {
   MoveWindow(n.window, Scale(r.left), Scale(r.top), Scale(r.width), Scale(r.height) + extra, TRUE);
   if (c.kind() == ControlKind::GroupBox)
     MoveWindow(n.inner, 0, 0, Scale(r.width), Scale(r.height), TRUE);
+  if (c.kind() == ControlKind::ComboBox) FitDroppedWidth(n.window, extra);
 }
 
 // A transparent label does not paint its own background: what lies beneath it is repainted.
@@ -137,6 +139,7 @@ void Win32Mirror::ApplyFont(Control& c, const Native& n) {
   if (n.inner) SendMessageA(n.inner, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (label) RepaintUnder(n.window);
   if (c.kind() == ControlKind::TabControl) SizeTabs(n.window, font);
+  if (c.kind() == ControlKind::ComboBox) FitDroppedWidth(n.window, Scale(kDropDownHeight));
 }
 
 void Win32Mirror::ApplyText(Control& c, const Native& n) {
@@ -175,6 +178,7 @@ void Win32Mirror::ApplyItems(Control& c, const Native& n) {
     SendMessageA(n.window, CB_RESETCONTENT, 0, 0);
     for (const std::string& item : list->items())
       SendMessageA(n.window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    FitDroppedWidth(n.window, Scale(kDropDownHeight));
     ApplyItemIndex(*list, n);
   }
 }

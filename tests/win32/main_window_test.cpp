@@ -1,0 +1,126 @@
+// The main window on the real screen: each device list opens wide enough for its longest entry.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "app/form1.h"
+#include "app/res/resource_ids.h"
+#include "devices/simulated_devices.h"
+#include "live_window.h"
+#include "registry/memory_registry.h"
+
+namespace quellon::testing {
+namespace {
+
+RECT WindowRect(HWND w) {
+  RECT r{};
+  GetWindowRect(w, &r);
+  return r;
+}
+
+// The widest item text of a drop-down box, measured in the box's font.
+int WidestItem(HWND box) {
+  HDC dc = GetDC(box);
+  const HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
+  int widest = 0;
+  const auto count = static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[512] = {};
+    SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    widest = std::max(widest, static_cast<int>(size.cx));
+  }
+  SelectObject(dc, old);
+  ReleaseDC(box, dc);
+  return widest;
+}
+
+class MainWindowOnScreen : public ::testing::Test {
+ protected:
+  MainWindowOnScreen() {
+    mirror =
+        std::make_unique<ui::win32::Win32Mirror>(app, form, GetModuleHandleA(nullptr), kIconId);
+    platform.AttachMirror(mirror.get());
+    loop = std::make_unique<ui::win32::MessageLoop>(app, *mirror);
+    mirror->on_activate = [this] { form.FormActivate(); };
+    mirror->Show(SW_SHOWNORMAL);
+    Pump();
+  }
+  ~MainWindowOnScreen() override {
+    platform.AttachMirror(nullptr);
+    loop.reset();
+    mirror.reset();
+    MSG msg{};
+    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+  }
+  void Pump() {
+    for (int i = 0; i < 20; ++i) {
+      loop->RunPending();
+      Sleep(1);
+    }
+  }
+  HWND W(const ui::Control& c) const { return mirror->WindowOf(c); }
+
+  // The open list must show every item whole: CB_GETDROPPEDWIDTH, and the list as it opens.
+  void ExpectWholeItems(const ui::ComboBox& list) {
+    const HWND box = W(list);
+    const int widest = WidestItem(box);
+    const auto dropped = static_cast<int>(SendMessageA(box, CB_GETDROPPEDWIDTH, 0, 0));
+    const RECT closed = WindowRect(box);
+    EXPECT_GE(dropped, widest + 2 * GetSystemMetrics(SM_CXBORDER)) << list.name();
+    EXPECT_GE(dropped, closed.right - closed.left) << list.name();
+    EXPECT_EQ(closed.right - closed.left, mirror->Scale(list.width())) << list.name();
+
+    SendMessageA(box, CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(box, &info));
+    RECT shown{};
+    GetClientRect(info.hwndList, &shown);
+    EXPECT_GE(shown.right - shown.left, widest) << list.name();
+    SendMessageA(box, CB_SHOWDROPDOWN, FALSE, 0);
+  }
+
+  RecordingPlatform platform;
+  ui::Application app{platform};
+  MemoryRegistry registry;
+  SimulatedDevices devices;
+  TForm1 form{app, registry, devices};
+  std::unique_ptr<ui::win32::Win32Mirror> mirror;
+  std::unique_ptr<ui::win32::MessageLoop> loop;
+};
+
+TEST_F(MainWindowOnScreen, DeviceListsOpenWideEnoughForTheirLongestEntry) {
+  devices.AddDevice({kVideoInputDeviceCategory, "Hauppauge WinTV PVR PCI II Capture"});
+  devices.AddDevice({kEncoderCategory, "Hauppauge WinTV PVR PCI II Encoder"});
+  form.TabControl1.Select(4);
+  Pump();
+  ASSERT_EQ(form.Frame150b.CaptureBox.items().size(), 2u);
+  ExpectWholeItems(form.Frame150b.CaptureBox);
+  ExpectWholeItems(form.Frame150b.EncoderBox);
+  form.TabControl1.Select(2);
+  Pump();
+  ASSERT_EQ(form.Frame250.CaptureBox.items().size(), 2u);
+  ExpectWholeItems(form.Frame250.CaptureBox);
+
+  // A longer name listed later widens the list again.
+  const int before =
+      static_cast<int>(SendMessageA(W(form.Frame150b.CaptureBox), CB_GETDROPPEDWIDTH, 0, 0));
+  devices.AddDevice({kVideoInputDeviceCategory,
+                     "Hauppauge WinTV PVR PCI II Capture with a much longer name (second card)"});
+  form.TabControl1.Select(4);
+  Pump();
+  ASSERT_EQ(form.Frame150b.CaptureBox.items().size(), 3u);
+  ExpectWholeItems(form.Frame150b.CaptureBox);
+  EXPECT_GT(SendMessageA(W(form.Frame150b.CaptureBox), CB_GETDROPPEDWIDTH, 0, 0), before);
+}
+
+}  // namespace
+}  // namespace quellon::testing
