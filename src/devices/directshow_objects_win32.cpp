@@ -77,9 +77,10 @@ void DirectShowGraph::RemoveFilter(LiveFilter& filter) {
 std::vector<std::string> DirectShowGraph::FilterNames() {
   std::vector<std::string> names;
   ComPtr<IEnumFilters> filters;
-  if (FAILED(graph_->EnumFilters(&filters))) return names;
+  if (FAILED(graph_->EnumFilters(&filters)) || !filters) return names;
   ComPtr<IBaseFilter> f;
-  while (filters->Next(1, f.ReleaseAndGetAddressOf(), nullptr) == S_OK)
+  // An enumerator that reports a filter and hands over none ends the walk.
+  while (filters->Next(1, f.ReleaseAndGetAddressOf(), nullptr) == S_OK && f)
     names.push_back(FilterName(*f.Get()).value_or(""));
   return names;
 }

@@ -20,6 +20,12 @@ struct GdiDeleter {
 };
 using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiDeleter>;
 
+// For icons made by LoadImage without LR_SHARED; a shared icon (LoadIcon) is never destroyed.
+struct IconDeleter {
+  void operator()(HICON i) const { DestroyIcon(i); }
+};
+using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
 // COM for this thread as a single-threaded apartment, for the lifetime of the object.
 class ComApartment {
  public:

@@ -72,7 +72,7 @@ NativeKind KindOf(const Control& c) {
 Win32Mirror::Win32Mirror(Application& app, Form& form, HINSTANCE instance, int icon_id)
     : app_(app), form_(form), instance_(instance), dpi_(ScreenDpi()) {
   fonts_ = std::make_unique<FontSet>(dpi_);
-  RegisterClasses(icon_id);
+  RegisterClasses();
   // Not clipping children: the form paints the background that transparent labels stand on.
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   form_window_ =
@@ -80,6 +80,7 @@ Win32Mirror::Win32Mirror(Application& app, Form& form, HINSTANCE instance, int i
                       CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance_, this);
   if (!form_window_) throw std::runtime_error("Cannot create the main window");
   form_owner_.reset(form_window_);
+  SetIcons(icon_id);
   Attach(form, form_window_, nullptr);
   for (Control* child : form.children()) CreateTree(*child, form_window_);
 }
@@ -90,7 +91,7 @@ Win32Mirror::~Win32Mirror() {
   form_owner_.reset();
 }
 
-void Win32Mirror::RegisterClasses(int icon_id) {
+void Win32Mirror::RegisterClasses() {
   WNDCLASSEXA wc{};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = &Win32Mirror::ContainerProc;
@@ -100,13 +101,19 @@ void Win32Mirror::RegisterClasses(int icon_id) {
   wc.lpszClassName = kPanelClass;
   RegisterClassExA(&wc);  // fails harmlessly when a second mirror registers again
   wc.lpszClassName = kFormClass;
-  if (icon_id) {
-    wc.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(icon_id));
-    wc.hIconSm = static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(icon_id), IMAGE_ICON,
-                                               GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), 0));
-  }
   RegisterClassExA(&wc);
+}
+
+// The icons belong to the window, not to its class, which outlives every mirror: the large one is
+// the system's shared copy, the small one is made at the small size and destroyed with the mirror.
+void Win32Mirror::SetIcons(int icon_id) {
+  if (!icon_id) return;
+  const HICON large = LoadIconA(instance_, MAKEINTRESOURCEA(icon_id));
+  small_icon_.reset(static_cast<HICON>(LoadImageA(instance_, MAKEINTRESOURCEA(icon_id), IMAGE_ICON,
+                                                  GetSystemMetrics(SM_CXSMICON),
+                                                  GetSystemMetrics(SM_CYSMICON), 0)));
+  SendMessageA(form_window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+  SendMessageA(form_window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
 }
 
 void Win32Mirror::CreateTree(Control& control, HWND parent) {

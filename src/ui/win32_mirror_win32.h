@@ -60,7 +60,8 @@ class Win32Mirror : public ControlObserver {
   LRESULT OnContainerMessage(HWND w, UINT m, WPARAM wp, LPARAM lp);
   LRESULT OnControlMessage(HWND w, UINT m, WPARAM wp, LPARAM lp, bool* handled);
 
-  void RegisterClasses(int icon_id);
+  void RegisterClasses();
+  void SetIcons(int icon_id);
   void CreateTree(Control& control, HWND parent);
   HWND CreateNative(Control& control, HWND parent);
   void Attach(Control& control, HWND window, HWND inner);
@@ -87,6 +88,7 @@ class Win32Mirror : public ControlObserver {
   HINSTANCE instance_;
   int dpi_ = 96;
   std::unique_ptr<FontSet> fonts_;
+  UniqueIcon small_icon_;  // declared before the window, so that it outlives it
   HWND form_window_ = nullptr;
   UniqueWindow form_owner_;
   std::map<const Control*, Native> natives_;

@@ -1,4 +1,5 @@
-// The main window on the real screen: each device list opens wide enough for its longest entry.
+// The main window on the real screen: each device list opens wide enough for its longest entry,
+// and the window's small icon goes with the window.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -120,6 +121,21 @@ TEST_F(MainWindowOnScreen, DeviceListsOpenWideEnoughForTheirLongestEntry) {
   ASSERT_EQ(form.Frame150b.CaptureBox.items().size(), 3u);
   ExpectWholeItems(form.Frame150b.CaptureBox);
   EXPECT_GT(SendMessageA(W(form.Frame150b.CaptureBox), CB_GETDROPPEDWIDTH, 0, 0), before);
+}
+
+TEST_F(MainWindowOnScreen, TheSmallIconIsDestroyedWithTheWindow) {
+  const HWND window = mirror->form_window();
+  auto shown = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, ICON_SMALL, 0));
+  if (!shown) shown = reinterpret_cast<HICON>(GetClassLongPtrA(window, GCLP_HICONSM));
+  ASSERT_TRUE(shown);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(shown, &info));
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  platform.AttachMirror(nullptr);
+  loop.reset();
+  mirror.reset();
+  EXPECT_FALSE(GetIconInfo(shown, &info)) << "the small icon outlived its window";
 }
 
 }  // namespace
