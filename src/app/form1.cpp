@@ -21,14 +21,16 @@ TForm1::TForm1(ui::Application& app, RegistryApi& registry, DeviceSystem& device
 // The window description: where each fixed control sits and how it starts.
 void TForm1::LayOut() {
   SetCaption("Quellon");
-  SetBounds({0, 0, 800, 600});
+  // Down to 8 pixels below the lowest buttons, as the title stands 8 below the tabs: on a small
+  // screen every pixel of height counts.
+  SetBounds({0, 0, 800, 544});
   TabControl1.SetTabs({"Intro", "Wintv2k", "250/350", "150/500", "150/500 Advanced"});
   TabControl1.SetBounds({0, 0, 800, 24});
   TitleLabel.SetBounds({8, 32, 784, 26});
   TitleLabel.SetBold(true);
   TitleLabel.italic = true;
   TitleLabel.font_size = 14;
-  IntroLabel.SetBounds({8, 40, 480, 520});
+  IntroLabel.SetBounds({8, 40, 480, 496});
   IntroLabel.word_wrap = true;
   Bevel1.SetBounds({504, 66, 288, 396});
   InfoLabelTitle.SetBounds({512, 74, 272, 40});

@@ -1,5 +1,7 @@
 #include "ui/win32_fonts_win32.h"
 
+#include "ui/win32_screen_win32.h"
+
 namespace quellon::ui::win32 {
 
 FontSet::FontSet(int dpi) : dpi_(dpi) {
@@ -10,6 +12,10 @@ FontSet::FontSet(int dpi) : dpi_(dpi) {
   } else {
     GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof base_, &base_);
   }
+  // The system's font is sized for the system's DPI; a window drawn smaller to fit its screen
+  // shrinks it alike.
+  const int system_dpi = SystemDpi();
+  if (dpi_ != system_dpi) base_.lfHeight = MulDiv(base_.lfHeight, dpi_, system_dpi);
 }
 
 HFONT FontSet::Get(bool bold, bool italic, int point_size) {

@@ -1,5 +1,5 @@
 #pragma once
-// The fonts of the window: the system's message font at the screen's DPI, and its bold, italic and
+// The fonts of the window: the system's message font at the window's DPI, and its bold, italic and
 // sized variants, made once each and kept for the window's lifetime.
 
 #include <windows.h>

@@ -8,19 +8,14 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "ui/win32_screen_win32.h"
+
 namespace quellon::ui::win32 {
 namespace {
 
 constexpr char kFormClass[] = "QuellonForm";
 constexpr char kPanelClass[] = "QuellonPanel";
 constexpr UINT_PTR kSubclassId = 1;
-
-int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen) ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
 
 // Class name and styles of the native window that stands for a control.
 struct NativeKind {
@@ -70,14 +65,19 @@ NativeKind KindOf(const Control& c) {
 }  // namespace
 
 Win32Mirror::Win32Mirror(Application& app, Form& form, HINSTANCE instance, int icon_id)
-    : app_(app), form_(form), instance_(instance), dpi_(ScreenDpi()) {
-  fonts_ = std::make_unique<FontSet>(dpi_);
-  RegisterClasses();
+    : app_(app), form_(form), instance_(instance), work_area_(WorkAreaUnderPointer()) {
   // Not clipping children: the form paints the background that transparent labels stand on.
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  form_window_ =
-      CreateWindowExA(WS_EX_CONTROLPARENT, kFormClass, form.caption().c_str(), style, CW_USEDEFAULT,
-                      CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance_, this);
+  const DWORD ex_style = WS_EX_CONTROLPARENT;
+  // The whole window on the screen: at a DPI too large for it, it is drawn smaller.
+  RECT frame{};
+  AdjustWindowRectEx(&frame, style, FALSE, ex_style);
+  dpi_ = FittingDpi(SystemDpi(), {form.bounds().width, form.bounds().height},
+                    {frame.right - frame.left, frame.bottom - frame.top}, work_area_);
+  fonts_ = std::make_unique<FontSet>(dpi_);
+  RegisterClasses();
+  form_window_ = CreateWindowExA(ex_style, kFormClass, form.caption().c_str(), style, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance_, this);
   if (!form_window_) throw std::runtime_error("Cannot create the main window");
   form_owner_.reset(form_window_);
   SetIcons(icon_id);
@@ -192,9 +192,10 @@ Control* Win32Mirror::ControlOf(HWND window) const {
   return nullptr;
 }
 
+// Centred in the work area of its monitor; a window larger than the area keeps its title bar and
+// its left edge inside it.
 void Win32Mirror::Show(int show_command) {
-  RECT work{};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const RECT& work = work_area_;
   RECT frame{};
   GetWindowRect(form_window_, &frame);
   const int w = frame.right - frame.left;

@@ -35,7 +35,7 @@ class Win32Mirror : public ControlObserver {
   // edit, a group box's frame); nothing for windows that are not ours.
   Control* ControlOf(HWND window) const;
 
-  // Model coordinates are 96-DPI pixels; native ones follow the screen.
+  // Model coordinates are 96-DPI pixels; native ones follow the screen, as far as it has room.
   int Scale(int v) const { return MulDiv(v, dpi_, 96); }
   int Unscale(int v) const { return MulDiv(v, 96, dpi_); }
 
@@ -86,6 +86,7 @@ class Win32Mirror : public ControlObserver {
   Application& app_;
   Form& form_;
   HINSTANCE instance_;
+  RECT work_area_{};  // of the monitor the window is placed on
   int dpi_ = 96;
   std::unique_ptr<FontSet> fonts_;
   UniqueIcon small_icon_;  // declared before the window, so that it outlives it

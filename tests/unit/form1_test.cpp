@@ -38,6 +38,17 @@ TEST_F(MainWindow, AllFourPagesShareOnePlaceBelowTheTitle) {
   EXPECT_EQ(form.Memo1.lines(), std::vector<std::string>{"Memo1"});
 }
 
+// The window is cut to its content, so that it fits small screens: nothing it shows lies below.
+TEST_F(MainWindow, EveryControlItShowsLiesInsideTheWindow) {
+  for (const ui::Control* c : form.children()) {
+    if (c == &form.Memo1) continue;  // never shown
+    EXPECT_GE(c->left(), 0) << c->name();
+    EXPECT_GE(c->top(), 0) << c->name();
+    EXPECT_LE(c->left() + c->width(), form.width()) << c->name();
+    EXPECT_LE(c->top() + c->height(), form.height()) << c->name();
+  }
+}
+
 TEST_F(MainWindow, OnlyTheFirstActivationLoads) {
   form.FormActivate();
   EXPECT_FALSE(form.FirstActivation);

@@ -1,10 +1,16 @@
-// The main window on the real screen: each device list opens wide enough for its longest entry,
-// and the window's small icon goes with the window.
+// The main window on the real screen: it lies inside its monitor's work area with "Reset" and
+// "Save settings" in reach, each device list opens wide enough for its longest entry, and the
+// window's small icon goes with the window.
+//
+// tools/wine-screen runs these tests once more at 144 DPI on a 1280x720 screen, too small for the
+// window at that DPI, and names that screen in QUELLON_SCREEN ("DPI WIDTHxHEIGHT").
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -21,6 +27,11 @@ RECT WindowRect(HWND w) {
   RECT r{};
   GetWindowRect(w, &r);
   return r;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
 }
 
 // The widest item text of a drop-down box, measured in the box's font.
@@ -97,6 +108,26 @@ class MainWindowOnScreen : public ::testing::Test {
   std::unique_ptr<ui::win32::Win32Mirror> mirror;
   std::unique_ptr<ui::win32::MessageLoop> loop;
 };
+
+TEST_F(MainWindowOnScreen, LiesInsideTheWorkAreaWithResetAndSaveInReach) {
+  const HWND window = mirror->form_window();
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  ASSERT_TRUE(GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor));
+  // Run on a named screen, the test first makes sure it got that screen.
+  if (const char* screen = std::getenv("QUELLON_SCREEN")) {
+    int dpi = 0, width = 0, height = 0;
+    ASSERT_EQ(std::sscanf(screen, "%d %dx%d", &dpi, &width, &height), 3) << screen;
+    HDC dc = GetDC(nullptr);
+    EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), dpi);
+    ReleaseDC(nullptr, dc);
+    EXPECT_EQ(monitor.rcMonitor.right - monitor.rcMonitor.left, width);
+    EXPECT_EQ(monitor.rcMonitor.bottom - monitor.rcMonitor.top, height);
+  }
+  EXPECT_TRUE(Inside(WindowRect(window), monitor.rcWork));
+  for (const ui::Button* button : {&form.Reset, &form.Save})
+    EXPECT_TRUE(Inside(WindowRect(W(*button)), monitor.rcWork)) << button->name();
+}
 
 TEST_F(MainWindowOnScreen, DeviceListsOpenWideEnoughForTheirLongestEntry) {
   devices.AddDevice({kVideoInputDeviceCategory, "Hauppauge WinTV PVR PCI II Capture"});
