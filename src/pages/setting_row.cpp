@@ -18,6 +18,16 @@ int HalfStepPosition(double x) {
   return static_cast<int>(std::trunc(2 * x));
 }
 
+// A typed number is shown in canonical form at once ("007" becomes "7", "+5" becomes "5") only
+// where the keys still to come read the same after the rewrite: "-0" must keep its sign for
+// "-0.5", and "1.0" its zero for "1.05". Leaving the box shows the canonical form in any case.
+template <class Parse>
+void ShowCanonical(ui::Edit& edit, const std::string& canonical, Parse parse) {
+  for (char key = '0'; key <= '9'; ++key)
+    if (parse(edit.text() + key) != parse(canonical + key)) return;
+  edit.SetText(canonical);
+}
+
 }  // namespace
 
 char SettingRow::Separator() const {
@@ -49,7 +59,7 @@ bool SettingRow::EditChanged() {
     if (!v) return false;
     if (IsWaardeInMinMax(*v, slider_.min(), slider_.max())) {
       slider_.SetPosition(*v);
-      edit_.SetText(FormatInteger(*v));
+      ShowCanonical(edit_, FormatInteger(*v), ParseInteger);
     }
     return true;
   }
@@ -57,7 +67,9 @@ bool SettingRow::EditChanged() {
   if (!x) return false;
   if (HalfStepInRange(*x, slider_) && HasFocus(edit_)) {
     slider_.SetPosition(HalfStepPosition(*x));
-    edit_.SetText(FormatDecimal(*x, Separator()));
+    const char separator = Separator();
+    ShowCanonical(edit_, FormatDecimal(*x, separator),
+                  [separator](const std::string& t) { return ParseDecimal(t, separator); });
   }
   return true;
 }
