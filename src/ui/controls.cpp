@@ -85,6 +85,8 @@ void ComboBox::Choose(int index) {
   if (index < 0 || index >= static_cast<int>(items_.size()))
     throw std::out_of_range("List index out of bounds (" + std::to_string(index) + ")");
   SetItemIndexQuietly(index);
+  // A pick leaves the item's text wholly selected: the next key typed replaces it.
+  SelectAll();
   const std::string& t = items_[static_cast<size_t>(index)];
   if (t != text()) {
     SetText(t);

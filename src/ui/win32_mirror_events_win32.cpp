@@ -126,6 +126,11 @@ void Win32Mirror::OnCommand(HWND from, int code) {
       const int index = static_cast<int>(SendMessageA(from, CB_GETCURSEL, 0, 0));
       if (index >= 0 && index < static_cast<int>(list->items().size()))
         Dispatch([list, index] { list->Choose(index); });
+      // As after a pick on Windows, the item's text is wholly selected, so the next key replaces
+      // it; the model's text, set during the pick, left the caret at its end.
+      const HWND typed_in = natives_.at(list).inner;
+      if (typed_in && GetFocus() == typed_in)
+        SendMessageA(from, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
     }
   }
 }
