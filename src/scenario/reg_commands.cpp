@@ -1,9 +1,11 @@
 // The registry commands of the scenario language. They act on the script's own registry, which the
 // program's faults never touch.
 
-#include <cstdlib>
+#include <climits>
+#include <cstdint>
+#include <filesystem>
 #include <fstream>
-#include <functional>
+#include <map>
 #include <sstream>
 #include <vector>
 
@@ -21,15 +23,24 @@ struct KeyPath {
   std::string shown;  // as the dump prints it
 };
 
+// A key below the root, written with single backslashes between non-empty names: an empty path
+// would name the root itself, and `reg delkey` would empty it.
 KeyPath ParseKey(const std::string& key) {
   static const std::string kHkcu = "HKCU\\";
-  if (key.rfind(kHkcu, 0) == 0) return {kHkeyCurrentUser, key.substr(kHkcu.size()), key};
-  return {kHkeyLocalMachine, key, key};
+  const bool hkcu = key.rfind(kHkcu, 0) == 0;
+  const std::string path = hkcu ? key.substr(kHkcu.size()) : key;
+  if (path.empty() || path.front() == '\\' || path.back() == '\\' ||
+      path.find("\\\\") != std::string::npos)
+    throw UsageError("not a key below the root: " + key);
+  return {hkcu ? kHkeyCurrentUser : kHkeyLocalMachine, path, key};
 }
 
-const std::string& Arg(const Command& c, size_t i) {
-  if (i >= c.tokens.size()) throw UsageError("'reg " + c.tokens[1] + "' needs more arguments");
-  return c.tokens[i];
+// How many arguments each command takes after its name.
+const std::map<std::string, size_t>& ArgumentCounts() {
+  static const std::map<std::string, size_t> counts = {
+      {"set", 4},  {"get", 2},    {"mkkey", 1}, {"delkey", 1},   {"delete", 2},
+      {"dump", 1}, {"import", 1}, {"fail", 1},  {"fail-nth", 1}, {"deny", 1}};
+  return counts;
 }
 
 void Check(RegStatus status, const std::string& what) {
@@ -44,31 +55,34 @@ RegKey CreateKey(RegistryApi& api, const std::string& key) {
   return result;
 }
 
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
 std::vector<uint8_t> HexBytes(const std::string& hex) {
   if (hex.size() % 2) throw UsageError("odd number of hex digits: " + hex);
   std::vector<uint8_t> bytes;
   for (size_t i = 0; i < hex.size(); i += 2) {
-    char* end = nullptr;
-    const std::string pair = hex.substr(i, 2);
-    const long v = std::strtol(pair.c_str(), &end, 16);
-    if (*end != '\0') throw UsageError("bad hex bytes: " + hex);
-    bytes.push_back(static_cast<uint8_t>(v));
+    const int hi = HexDigit(hex[i]);
+    const int lo = HexDigit(hex[i + 1]);
+    if (hi < 0 || lo < 0) throw UsageError("bad hex bytes: " + hex);
+    bytes.push_back(static_cast<uint8_t>(hi * 16 + lo));
   }
   return bytes;
 }
 
 void SetValue(RegistryApi& api, const Command& c) {
-  RegKey key = CreateKey(api, Arg(c, 2));
-  const std::string& name = Arg(c, 3);
-  const std::string& type = Arg(c, 4);
-  const std::string& data = Arg(c, 5);
+  const std::string& name = c.tokens[3];
+  const std::string& type = c.tokens[4];
+  const std::string& data = c.tokens[5];
   std::vector<uint8_t> bytes;
   RegType reg_type = kRegNone;
   if (type == "dword") {
-    char* end = nullptr;
-    const long long v = std::strtoll(data.c_str(), &end, 0);
-    if (data.empty() || *end != '\0') throw UsageError("not a number: " + data);
-    const uint32_t u = static_cast<uint32_t>(v);
+    // Negative numbers are stored in two's complement, so signed and unsigned texts both fit.
+    const auto u = static_cast<uint32_t>(Number(data, INT32_MIN, UINT32_MAX));
     bytes = {static_cast<uint8_t>(u), static_cast<uint8_t>(u >> 8), static_cast<uint8_t>(u >> 16),
              static_cast<uint8_t>(u >> 24)};
     reg_type = kRegDword;
@@ -77,11 +91,12 @@ void SetValue(RegistryApi& api, const Command& c) {
     bytes.push_back(0);
     reg_type = type == "sz" ? kRegSz : kRegExpandSz;
   } else if (type.rfind("hex:", 0) == 0) {
-    reg_type = static_cast<RegType>(std::strtoul(type.c_str() + 4, nullptr, 0));
+    reg_type = static_cast<RegType>(Number(type.substr(4), 0, UINT32_MAX));
     bytes = HexBytes(data);
   } else {
     throw UsageError("unknown value type " + type);
   }
+  RegKey key = CreateKey(api, c.tokens[2]);
   Check(api.SetValue(key.get(), name, reg_type, bytes.data(), static_cast<uint32_t>(bytes.size())),
         "setting " + name);
 }
@@ -118,8 +133,8 @@ std::string DescribeValue(RegistryApi& api, RegHandle key, const std::string& na
 }
 
 void GetValue(RegistryApi& api, const Command& c, std::ostream& out) {
-  const KeyPath k = ParseKey(Arg(c, 2));
-  const std::string& name = Arg(c, 3);
+  const KeyPath k = ParseKey(c.tokens[2]);
+  const std::string& name = c.tokens[3];
   RegKey key;
   std::string shown = "missing";
   if (RegKey::Open(api, k.root, k.path, kKeyAllAccess, &key) == kErrorSuccess)
@@ -166,53 +181,66 @@ void DeleteTree(RegistryApi& api, RegHandle parent, const std::string& path) {
   api.DeleteKey(parent, path);
 }
 
+void ImportFile(RegistryApi& api, const std::string& file, const std::string& base_dir) {
+  if (file.empty()) throw UsageError("'reg import' needs a file name");
+  const std::string path = file.front() == '/' ? file : base_dir + "/" + file;
+  std::error_code error;
+  // Only a plain file: reading a directory fails late, reading a device may never end.
+  if (!std::filesystem::is_regular_file(path, error)) throw UsageError("cannot read " + file);
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw UsageError("cannot read " + file);
+  std::stringstream text;
+  text << in.rdbuf();
+  try {
+    ApplyRegFile(api, text.str());
+  } catch (const std::exception& e) {
+    throw UsageError(file + ": " + e.what());
+  }
+}
+
 }  // namespace
 
 void RunRegCommand(Driver& driver, const Command& c, std::ostream& out,
                    const std::string& base_dir) {
+  if (c.tokens.size() < 2) throw UsageError("'reg' needs a command");
+  const std::string& sub = c.tokens[1];
+  const auto count = ArgumentCounts().find(sub);
+  if (count == ArgumentCounts().end()) throw UsageError("unknown command 'reg " + sub + "'");
+  if (c.tokens.size() != 2 + count->second)
+    throw UsageError("wrong number of arguments to 'reg " + sub + "'");
   RegistryApi& api = driver.ScriptRegistry();
-  const std::string& sub = Arg(c, 1);
+  const std::string& arg = c.tokens[2];
   if (sub == "set") {
     SetValue(api, c);
   } else if (sub == "get") {
     GetValue(api, c, out);
   } else if (sub == "mkkey") {
-    CreateKey(api, Arg(c, 2));
+    CreateKey(api, arg);
   } else if (sub == "delkey") {
-    const KeyPath k = ParseKey(Arg(c, 2));
+    const KeyPath k = ParseKey(arg);
     DeleteTree(api, k.root, k.path);
   } else if (sub == "delete") {
-    const KeyPath k = ParseKey(Arg(c, 2));
+    const KeyPath k = ParseKey(arg);
     RegKey key;
     if (RegKey::Open(api, k.root, k.path, kKeyAllAccess, &key) == kErrorSuccess)
-      api.DeleteValue(key.get(), Arg(c, 3));
+      api.DeleteValue(key.get(), c.tokens[3]);
   } else if (sub == "dump") {
-    const KeyPath k = ParseKey(Arg(c, 2));
+    const KeyPath k = ParseKey(arg);
     RegKey key;
     if (RegKey::Open(api, k.root, k.path, kKeyAllAccess, &key) == kErrorSuccess)
       Dump(api, key.get(), k.shown, out);
     else
       out << "[" << k.shown << "] missing\n";
   } else if (sub == "import") {
-    const std::string& file = Arg(c, 2);
-    std::ifstream in(file.front() == '/' ? file : base_dir + "/" + file, std::ios::binary);
-    if (!in) throw UsageError("cannot read " + file);
-    std::stringstream text;
-    text << in.rdbuf();
-    try {
-      ApplyRegFile(api, text.str());
-    } catch (const std::exception& e) {
-      throw UsageError(file + ": " + e.what());
-    }
+    ImportFile(api, arg, base_dir);
   } else if (sub == "fail") {
-    driver.ProgramFaults().FailWritesOf(Arg(c, 2), kErrorAccessDenied);
+    driver.ProgramFaults().FailWritesOf(arg, kErrorAccessDenied);
   } else if (sub == "fail-nth") {
-    driver.ProgramFaults().FailNthWrite(std::atoi(Arg(c, 2).c_str()), kErrorAccessDenied);
-  } else if (sub == "deny") {
-    const KeyPath k = ParseKey(Arg(c, 2));
+    const auto n = static_cast<unsigned>(Number(arg, 1, UINT32_MAX));
+    driver.ProgramFaults().FailNthWrite(n, kErrorAccessDenied);
+  } else {  // deny
+    const KeyPath k = ParseKey(arg);
     driver.ProgramFaults().FailOpenOf(k.root, k.path, kErrorAccessDenied);
-  } else {
-    throw UsageError("unknown command 'reg " + sub + "'");
   }
 }
 

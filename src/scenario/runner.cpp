@@ -1,6 +1,8 @@
 #include "scenario/runner.h"
 
-#include <cstdlib>
+#include <charconv>
+#include <climits>
+#include <sstream>
 
 #include "devices/guid.h"
 
@@ -17,11 +19,13 @@ void NeedCount(const Command& c, size_t lo, size_t hi) {
     throw UsageError("wrong number of arguments to '" + c.tokens[0] + "'");
 }
 
-int Number(const std::string& text) {
-  char* end = nullptr;
-  const long v = std::strtol(text.c_str(), &end, 0);
-  if (text.empty() || *end != '\0') throw UsageError("not a number: " + text);
-  return static_cast<int>(v);
+int IntNumber(const std::string& text) {
+  return static_cast<int>(Number(text, INT_MIN, INT_MAX));
+}
+
+// A pointer offset stays far from the ends of int, so that adding it to a position cannot overflow.
+int Offset(const std::string& text) {
+  return static_cast<int>(Number(text, -32768, 32767));
 }
 
 // Splits CONTROL.PROP at its last dot.
@@ -32,6 +36,25 @@ std::pair<std::string, std::string> SplitProperty(const std::string& token) {
 }
 
 }  // namespace
+
+long long Number(const std::string& text, long long lo, long long hi) {
+  const bool negative = !text.empty() && text[0] == '-';
+  const char* first = text.data() + (negative ? 1 : 0);
+  const char* last = text.data() + text.size();
+  int base = 10;
+  if (last - first > 2 && first[0] == '0' && (first[1] == 'x' || first[1] == 'X')) {
+    first += 2;
+    base = 16;
+  }
+  unsigned long long magnitude = 0;
+  const auto [end, ec] = std::from_chars(first, last, magnitude, base);
+  if (ec != std::errc() || end != last || magnitude > (1ULL << 62))
+    throw UsageError("not a number: " + text);
+  const long long value =
+      negative ? -static_cast<long long>(magnitude) : static_cast<long long>(magnitude);
+  if (value < lo || value > hi) throw UsageError("number out of range: " + text);
+  return value;
+}
 
 int Runner::Run(const std::vector<Command>& commands) {
   for (const Command& c : commands) {
@@ -57,7 +80,7 @@ bool Runner::Execute(const Command& c) {
     driver_.Activate();
   } else if (verb == "tab") {
     NeedCount(c, 2, 2);
-    driver_.SelectTab(Number(Arg(c, 1)));
+    driver_.SelectTab(IntNumber(Arg(c, 1)));
   } else if (verb == "focus") {
     NeedCount(c, 2, 2);
     driver_.Focus(Arg(c, 1));
@@ -70,13 +93,13 @@ bool Runner::Execute(const Command& c) {
     driver_.Click(Arg(c, 1));
   } else if (verb == "slide" || verb == "choose") {
     NeedCount(c, 3, 3);
-    if (verb == "slide") driver_.Slide(Arg(c, 1), Number(Arg(c, 2)));
-    if (verb == "choose") driver_.Choose(Arg(c, 1), Number(Arg(c, 2)));
+    if (verb == "slide") driver_.Slide(Arg(c, 1), IntNumber(Arg(c, 2)));
+    if (verb == "choose") driver_.Choose(Arg(c, 1), IntNumber(Arg(c, 2)));
   } else if (verb == "point") {
     NeedCount(c, 2, 4);
     if (c.tokens.size() == 3) throw UsageError("'point' takes both DX and DY or neither");
     std::optional<ui::Point> offset;
-    if (c.tokens.size() == 4) offset = ui::Point{Number(Arg(c, 2)), Number(Arg(c, 3))};
+    if (c.tokens.size() == 4) offset = ui::Point{Offset(Arg(c, 2)), Offset(Arg(c, 3))};
     driver_.PointAt(Arg(c, 1), offset);
   } else if (verb == "dir") {
     NeedCount(c, 3, 3);
@@ -126,35 +149,38 @@ void Runner::Device(const Command& c) {
 
 void Runner::Print(const Command& c) {
   NeedCount(c, 2, 2);
+  // Printed only once all of it is known, so that a wrong line prints nothing but its error.
+  std::ostringstream out;
   const std::string& what = Arg(c, 1);
   if (what == "info") {
-    out_ << "info.title = " << Quote(driver_.InfoTitle()) << "\n";
-    out_ << "info.body = " << Quote(driver_.InfoBody()) << "\n";
+    out << "info.title = " << Quote(driver_.InfoTitle()) << "\n";
+    out << "info.body = " << Quote(driver_.InfoBody()) << "\n";
   } else if (what == "memo") {
-    for (const std::string& line : driver_.MemoLines()) out_ << "memo " << Quote(line) << "\n";
+    for (const std::string& line : driver_.MemoLines()) out << "memo " << Quote(line) << "\n";
   } else if (what == "frames") {
     const auto frames = driver_.VisibleFrames();
-    out_ << "frames";
-    if (frames.empty()) out_ << " none";
-    for (const std::string& f : frames) out_ << " " << f;
-    out_ << "\n";
+    out << "frames";
+    if (frames.empty()) out << " none";
+    for (const std::string& f : frames) out << " " << f;
+    out << "\n";
   } else if (what == "hook") {
     const std::string owner = driver_.HookOwner();
-    out_ << "hook " << (owner.empty() ? "none" : owner) << "\n";
+    out << "hook " << (owner.empty() ? "none" : owner) << "\n";
   } else if (what == "procamp") {
     for (const ProcampSet& set : driver_.TakeProcamp())
-      out_ << "procamp " << Quote(set.device) << " " << set.property << " " << set.value << " "
-           << set.flags << "\n";
+      out << "procamp " << Quote(set.device) << " " << set.property << " " << set.value << " "
+          << set.flags << "\n";
   } else if (what == "graph") {
     const auto filters = driver_.GraphFilters();
-    if (filters.empty()) out_ << "graph empty\n";
-    for (const std::string& f : filters) out_ << "graph " << Quote(f) << "\n";
+    if (filters.empty()) out << "graph empty\n";
+    for (const std::string& f : filters) out << "graph " << Quote(f) << "\n";
   } else if (what == "messages") {
-    for (const std::string& line : driver_.TakeShown()) out_ << line << "\n";
+    for (const std::string& line : driver_.TakeShown()) out << line << "\n";
   } else {
     const auto [control, property] = SplitProperty(what);
-    out_ << what << " = " << driver_.Property(control, property) << "\n";
+    out << what << " = " << driver_.Property(control, property) << "\n";
   }
+  out_ << out.str();
 }
 
 bool Runner::Expect(const Command& c) {

@@ -35,6 +35,10 @@ class Runner {
   std::string base_dir_;
 };
 
+// A number token: decimal or 0x hex, with an optional "-", within lo..hi; anything else is the
+// script's fault.
+long long Number(const std::string& text, long long lo, long long hi);
+
 // The registry part of the language, against the script's own registry.
 void RunRegCommand(Driver& driver, const Command& c, std::ostream& out,
                    const std::string& base_dir);

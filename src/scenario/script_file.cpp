@@ -9,6 +9,22 @@
 
 namespace quellon::scenario {
 
+int RunScriptText(const std::string& text, const std::string& base_dir,
+                  const std::function<std::unique_ptr<Driver>()>& make_driver, std::ostream& out) {
+  std::vector<Command> commands;
+  try {
+    commands = ParseScript(text);
+  } catch (const ScriptError& e) {
+    out << "error at " << e.what() << "\n";
+    return kExitUsage;
+  }
+  const std::unique_ptr<Driver> driver = make_driver();
+  Runner runner(*driver, out, base_dir);
+  const int code = runner.Run(commands);
+  out.flush();
+  return code;
+}
+
 int RunScriptFromCommandLine(int argc, char** argv, const std::string& program,
                              const std::function<std::unique_ptr<Driver>()>& make_driver) {
   if (argc != 2) {
@@ -26,17 +42,7 @@ int RunScriptFromCommandLine(int argc, char** argv, const std::string& program,
   const size_t slash = path.find_last_of("/\\");
   // Files a script names (reg import) are found beside the script.
   const std::string base = slash == std::string::npos ? "." : path.substr(0, slash);
-  try {
-    const auto commands = ParseScript(text.str());
-    const std::unique_ptr<Driver> driver = make_driver();
-    Runner runner(*driver, std::cout, base);
-    const int code = runner.Run(commands);
-    std::cout.flush();
-    return code;
-  } catch (const ScriptError& e) {
-    std::cout << "error at " << e.what() << "\n";
-    return kExitUsage;
-  }
+  return RunScriptText(text.str(), base, make_driver, std::cout);
 }
 
 }  // namespace quellon::scenario
