@@ -55,13 +55,6 @@ RegKey CreateKey(RegistryApi& api, const std::string& key) {
   return result;
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 std::vector<uint8_t> HexBytes(const std::string& hex) {
   if (hex.size() % 2) throw UsageError("odd number of hex digits: " + hex);
   std::vector<uint8_t> bytes;

@@ -6,13 +6,6 @@
 namespace quellon::scenario {
 namespace {
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 std::string ReadQuoted(const std::string& line, size_t& i, int line_no) {
   std::string out;
   for (++i; i < line.size(); ++i) {
@@ -75,6 +68,13 @@ std::vector<std::string> Tokenize(const std::string& line, int line_no) {
 }
 
 }  // namespace
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
 
 std::vector<Command> ParseScript(const std::string& text) {
   std::vector<Command> commands;
