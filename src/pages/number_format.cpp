@@ -1,12 +1,16 @@
 #include "pages/number_format.h"
 
+#include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 
+#include "pages/decimal_conversion.h"
+
 namespace quellon {
 namespace {
+
+constexpr int64_t kExponentLimit = 1000000000;
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
@@ -49,43 +53,43 @@ std::optional<double> ParseDecimal(const std::string& text, char separator) {
   while (end > begin && IsBlank(text[end - 1])) --end;
   const std::string t = text.substr(begin, end - begin);
   size_t i = 0;
-  if (i < t.size() && (t[i] == '-' || t[i] == '+')) ++i;
+  bool negative = false;
+  if (i < t.size() && (t[i] == '-' || t[i] == '+')) negative = t[i++] == '-';
   const size_t int_begin = i;
   i = SkipDigits(t, i);
-  bool has_digits = i > int_begin;
+  std::string digits = t.substr(int_begin, i - int_begin);
+  int64_t exponent = 0;
   if (i < t.size() && t[i] == separator) {
     const size_t frac_begin = ++i;
     i = SkipDigits(t, i);
     if (i == frac_begin) return std::nullopt;
-    has_digits = true;
+    digits += t.substr(frac_begin, i - frac_begin);
+    exponent = -static_cast<int64_t>(i - frac_begin);
   }
-  if (!has_digits) return std::nullopt;
+  if (digits.empty()) return std::nullopt;
   if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
     ++i;
-    if (i < t.size() && (t[i] == '-' || t[i] == '+')) ++i;
+    bool below_one = false;
+    if (i < t.size() && (t[i] == '-' || t[i] == '+')) below_one = t[i++] == '-';
     const size_t exp_begin = i;
-    i = SkipDigits(t, i);
+    int64_t e = 0;
+    // Any exponent beyond the limit makes the value zero or too large all the same.
+    for (; i < t.size() && std::isdigit(static_cast<unsigned char>(t[i])); ++i)
+      e = std::min<int64_t>(e * 10 + (t[i] - '0'), kExponentLimit);
     if (i == exp_begin) return std::nullopt;
+    exponent += below_one ? -e : e;
   }
   if (i != t.size()) return std::nullopt;
-  std::string c_text = t;
-  for (char& ch : c_text)
-    if (ch == separator) ch = '.';
-  if (!c_text.empty() && c_text[0] == '+') c_text.erase(0, 1);
-  double value = 0;
-  const auto [ptr, ec] = std::from_chars(c_text.data(), c_text.data() + c_text.size(), value);
-  if (ec != std::errc() || ptr != c_text.data() + c_text.size() || !std::isfinite(value))
-    return std::nullopt;
-  return value;
+  const std::optional<double> magnitude = DecimalToDouble(digits, exponent);
+  if (!magnitude) return std::nullopt;
+  return negative ? -*magnitude : *magnitude;
 }
 
 std::string FormatDecimal(double value, char separator) {
-  if (value == 0) value = 0;  // no "-0"
-  // The longest shortest fixed form of a double (the smallest subnormal) has some 330 characters;
-  // a smaller buffer would need a fallback that pads with zeros or drops digits.
-  char buf[512];
-  const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-  std::string s(buf, ec == std::errc() ? ptr : buf);
+  if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
+  if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
+  std::string s = ShortestFixed(std::fabs(value));
+  if (value < 0) s.insert(0, 1, '-');  // zero has no sign
   for (char& ch : s)
     if (ch == '.') ch = separator;
   return s;
