@@ -6,6 +6,8 @@
 #include <commctrl.h>  // needs the types of windows.h
 // clang-format on
 
+#include <cstdlib>
+#include <exception>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -22,6 +24,15 @@
 #include "ui/win32_message_loop_win32.h"
 #include "ui/win32_mirror_win32.h"
 #include "ui/win32_platform_win32.h"
+
+// The runtime's own handler for an exception that nothing catches writes the exception's demangled
+// type to a console that a window program does not have, and brings the demangler along. Every
+// handler of the program catches what it throws; should one slip through, ending is all there is.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() {
+  std::abort();
+}
+}  // namespace __gnu_cxx
 
 namespace {
 
