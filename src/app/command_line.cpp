@@ -52,14 +52,14 @@ Command ParseCommandLine(std::span<const std::string> args) {
   return command;
 }
 
-int RunConsoleCommand(const Command& command, std::string_view version, std::ostream& out,
-                      std::ostream& err) {
+int RunConsoleCommand(const Command& command, std::string_view version, std::string& out,
+                      std::string& err) {
   switch (command.action) {
     case CommandAction::kPrintVersion:
-      out << "Quellon " << version << '\n';
+      out += "Quellon " + std::string(version) + "\n";
       return kExitSuccess;
     case CommandAction::kUsageError:
-      err << command.usage_error << '\n';
+      err += command.usage_error + "\n";
       return kExitUsage;
     case CommandAction::kShowWindow:
       break;

@@ -3,7 +3,6 @@
 // one console command instead, writes to the console it was started from and ends with an exit
 // code.
 
-#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
@@ -23,9 +22,10 @@ inline constexpr int kExitUsage = 2;
 // Switches start with '/', '-' or "--" and ignore case, like those of Windows' own programs.
 Command ParseCommandLine(std::span<const std::string> args);
 
-// Runs a console command (any action but kShowWindow): its output goes to `out`, a usage error to
-// `err`. Returns the program's exit code.
-int RunConsoleCommand(const Command& command, std::string_view version, std::ostream& out,
-                      std::ostream& err);
+// Runs a console command (any action but kShowWindow): its output is appended to `out`, a usage
+// error to `err`. Returns the program's exit code. Plain strings rather than streams: the streams
+// would bring the whole locale library into quellon.exe.
+int RunConsoleCommand(const Command& command, std::string_view version, std::string& out,
+                      std::string& err);
 
 }  // namespace quellon

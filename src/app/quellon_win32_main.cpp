@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <exception>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -60,11 +59,11 @@ int RunProgram(HINSTANCE instance, int show) {
 }
 
 int RunCommand(const quellon::Command& command) {
-  std::ostringstream out, err;
+  std::string out, err;
   const int code = quellon::RunConsoleCommand(command, QUELLON_VERSION_TEXT, out, err);
   const quellon::ConsoleStreams console;
-  console.WriteOut(out.str());
-  console.WriteErr(err.str());
+  console.WriteOut(out);
+  console.WriteErr(err);
   return code;
 }
 
