@@ -144,8 +144,13 @@ std::string WindowDriver::InfoTitle() {
 std::string WindowDriver::InfoBody() {
   return Form().InfoLabelContent.caption();
 }
+// The model's lines, and the native memo's text where it differs: a scenario then fails in this
+// mode.
 std::vector<std::string> WindowDriver::MemoLines() {
-  return Form().Memo1.lines();
+  std::vector<std::string> lines = Form().Memo1.lines();
+  const std::string native = ui::win32::WindowText(WindowOf(Form().Memo1));
+  if (native != ui::win32::JoinLines(lines)) lines.push_back("(native " + Quote(native) + ")");
+  return lines;
 }
 
 std::vector<std::string> WindowDriver::VisibleFrames() {

@@ -39,7 +39,8 @@ enum class Property {
   Items,
   ItemIndex,
   TabIndex,
-  Lines
+  Lines,
+  LineAdded,  // one line at the end; the others are as they were
 };
 
 class Control;

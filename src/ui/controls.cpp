@@ -97,7 +97,7 @@ void ComboBox::Choose(int index) {
 
 void Memo::Append(const std::string& line) {
   lines_.push_back(line);
-  Notify(Property::Lines);
+  Notify(Property::LineAdded);
 }
 
 void Memo::SetLines(std::vector<std::string> lines) {

@@ -85,6 +85,9 @@ void Win32Mirror::Changed(Control& control, Property property) {
     case Property::Lines:
       ApplyText(control, n);
       break;
+    case Property::LineAdded:
+      AppendLine(static_cast<Memo&>(control), n.window);
+      break;
   }
   --updating_;
 }
@@ -160,6 +163,15 @@ void Win32Mirror::ApplyText(Control& c, const Native& n) {
     SetWindowTextA(n.window, NativeLineBreaks(c.caption()).c_str());
     if (c.kind() == ControlKind::Label) RepaintUnder(n.window);
   }
+}
+
+// Only the new line goes in at the end: setting the whole text again costs as much as the text
+// is long, and a log grows with every load.
+void Win32Mirror::AppendLine(const Memo& memo, HWND w) {
+  const std::string line = (memo.lines().size() > 1 ? "\r\n" : "") + memo.lines().back();
+  const auto end = static_cast<WPARAM>(GetWindowTextLengthA(w));
+  SendMessageA(w, EM_SETSEL, end, static_cast<LPARAM>(end));
+  SendMessageA(w, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(line.c_str()));
 }
 
 void Win32Mirror::ApplyItems(Control& c, const Native& n) {

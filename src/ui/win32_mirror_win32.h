@@ -82,6 +82,7 @@ class Win32Mirror : public ControlObserver {
   void ApplyItems(Control& c, const Native& n);
   void ApplySlider(Slider& s, HWND w, bool range);
   void ApplyItemIndex(ComboBox& box, const Native& n);
+  void AppendLine(const Memo& memo, HWND w);
 
   Application& app_;
   Form& form_;

@@ -244,6 +244,30 @@ TEST(WindowMirrorRules, RulesInAGroupBoxShowAndHideNothingElse) {
   EXPECT_NE(VisiblePart(frame, &box), NULLREGION);
 }
 
+// A log, as the main window keeps one.
+class LogForm : public ui::Form {
+ public:
+  LogForm() : ui::Form("LogForm") {
+    SetBounds({0, 0, 300, 200});
+    log.SetBounds({10, 10, 200, 100});
+  }
+  ui::Memo log{"log", this};
+};
+
+// A line added to the log goes in at the end, whatever is selected, and alone: what the window
+// already shows is not written again.
+TEST(WindowMirrorLog, ALineAddedToALogIsWrittenAlone) {
+  LogForm form;
+  LiveWindow live{form};
+  form.log.SetLines({"one"});
+  form.log.Append("two");
+  EXPECT_EQ(WindowText(live.Window(form.log)), "one\r\ntwo");
+  SetWindowTextA(live.Window(form.log), "one\r\nTWO");
+  SendMessageA(live.Window(form.log), EM_SETSEL, 0, 0);
+  form.log.Append("three");
+  EXPECT_EQ(WindowText(live.Window(form.log)), "one\r\nTWO\r\nthree");
+}
+
 TEST_F(WindowMirror, AnErrorInAHandlerIsReportedAndTheLoopGoesOn) {
   form.button.OnClick = [] { throw std::runtime_error("Failed to set data for 'X'"); };
   live.Post(W(form.button), BM_CLICK, 0, 0);
