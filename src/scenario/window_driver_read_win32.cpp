@@ -67,8 +67,11 @@ ui::Control& WindowDriver::Find(const std::string& path) {
   return FindControl(Form(), path);
 }
 
+// A page's windows are made when it is first shown; the driver reads and acts on a page not shown
+// yet as well, so it has them made then.
 HWND WindowDriver::WindowOf(const ui::Control& c) {
   Form();
+  mirror_->Realize(c);
   return mirror_->WindowOf(c);
 }
 
@@ -153,10 +156,11 @@ std::vector<std::string> WindowDriver::MemoLines() {
   return lines;
 }
 
+// A page whose windows are not made yet has never been shown.
 std::vector<std::string> WindowDriver::VisibleFrames() {
   std::vector<std::string> names;
   for (ui::Control* child : Form().children())
-    if (child->kind() == ui::ControlKind::Frame && IsWindowVisible(WindowOf(*child)))
+    if (child->kind() == ui::ControlKind::Frame && IsWindowVisible(mirror_->WindowOf(*child)))
       names.push_back(child->name());
   return names;
 }

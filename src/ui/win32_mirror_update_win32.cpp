@@ -45,7 +45,11 @@ void SizeTabs(HWND tabs, HFONT font) {
 
 void Win32Mirror::Changed(Control& control, Property property) {
   const auto it = natives_.find(&control);
-  if (it == natives_.end()) return;
+  if (it == natives_.end()) {
+    // A page without windows hears only of being shown; it is made with all its state then.
+    if (property == Property::Visible && control.visible()) Realize(control);
+    return;
+  }
   const Native& n = it->second;
   // Once the model has the typed text, what its handlers change reaches the window as usual.
   if (&control == typed_into_ && property == Property::Text) typed_into_ = nullptr;

@@ -82,11 +82,19 @@ Win32Mirror::Win32Mirror(Application& app, Form& form, HINSTANCE instance, int i
   form_owner_.reset(form_window_);
   SetIcons(icon_id);
   Attach(form, form_window_, nullptr);
-  for (Control* child : form.children()) CreateTree(*child, form_window_);
+  for (Control* child : form.children()) {
+    if (child->kind() == ControlKind::Frame && !child->visible()) {
+      unmade_pages_.insert(child);
+      child->SetObserver(this);  // to hear when it is shown
+    } else {
+      CreateTree(*child, form_window_);
+    }
+  }
 }
 
 Win32Mirror::~Win32Mirror() {
   for (auto& [control, native] : natives_) const_cast<Control*>(control)->SetObserver(nullptr);
+  for (Control* page : unmade_pages_) page->SetObserver(nullptr);
   on_activate = nullptr;
   form_owner_.reset();
 }
@@ -116,14 +124,48 @@ void Win32Mirror::SetIcons(int icon_id) {
   SendMessageA(form_window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
 }
 
+void Win32Mirror::Realize(const Control& control) {
+  const Control* page = &control;
+  while (page->parent() && page->parent() != &form_) page = page->parent();
+  const auto it = unmade_pages_.find(const_cast<Control*>(page));
+  if (it != unmade_pages_.end()) CreatePage(**it);
+}
+
+// A page made late lies beneath the form's later children and above its earlier ones, as if it
+// had been made in turn (frames drawn around others lie at the bottom anyway).
+void Win32Mirror::CreatePage(Control& page) {
+  unmade_pages_.erase(&page);
+  CreateTree(page, form_window_);
+  HWND above = HWND_TOP;
+  const auto& siblings = form_.children();
+  for (auto it = std::find(siblings.begin(), siblings.end(), &page) + 1; it != siblings.end();
+       ++it) {
+    const HWND w = WindowOf(**it);
+    if (w && (*it)->kind() != ControlKind::Bevel) {
+      above = w;
+      break;
+    }
+  }
+  SetWindowPos(natives_.at(&page).window, above, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void Win32Mirror::CreateTree(Control& control, HWND parent) {
   const HWND window = CreateNative(control, parent);
+  // A window on screen is not drawn while it fills with its controls, only once when complete.
+  const bool on_screen = IsWindowVisible(window);
+  if (on_screen) SendMessageA(window, WM_SETREDRAW, FALSE, 0);
   for (Control* child : control.children()) CreateTree(*child, window);
   // A group box's frame paints its parent's background over its whole client area: it lies
   // beneath everything inside the box, the bevels too, and is clipped by all of them.
   if (control.kind() == ControlKind::GroupBox)
     SetWindowPos(natives_.at(&control).inner, HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (on_screen) {
+    SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+  }
 }
 
 HWND Win32Mirror::CreateNative(Control& control, HWND parent) {

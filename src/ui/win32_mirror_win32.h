@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 
 #include "ui/application.h"
 #include "ui/control.h"
@@ -20,6 +21,8 @@ namespace quellon::ui::win32 {
 class Win32Mirror : public ControlObserver {
  public:
   // Creates a native window for the form and every control below it, parented like the model.
+  // The windows of a page (a frame on the form) that starts hidden are made when it is first
+  // shown, with the model's state of then: the window comes up with only what it shows.
   Win32Mirror(Application& app, Form& form, HINSTANCE instance, int icon_id = 0);
   ~Win32Mirror() override;
   Win32Mirror(const Win32Mirror&) = delete;
@@ -30,7 +33,10 @@ class Win32Mirror : public ControlObserver {
   std::function<void()> on_activate;
 
   HWND form_window() const { return form_window_; }
+  // Nothing for a control whose page has not been shown yet.
   HWND WindowOf(const Control& control) const;
+  // Makes the windows of the control's page now, if they are not made yet.
+  void Realize(const Control& control);
   // The control that owns the window, also for the inner parts of a control (a drop-down list's
   // edit, a group box's frame); nothing for windows that are not ours.
   Control* ControlOf(HWND window) const;
@@ -62,6 +68,7 @@ class Win32Mirror : public ControlObserver {
 
   void RegisterClasses();
   void SetIcons(int icon_id);
+  void CreatePage(Control& page);
   void CreateTree(Control& control, HWND parent);
   HWND CreateNative(Control& control, HWND parent);
   void Attach(Control& control, HWND window, HWND inner);
@@ -95,7 +102,8 @@ class Win32Mirror : public ControlObserver {
   UniqueWindow form_owner_;
   std::map<const Control*, Native> natives_;
   std::map<HWND, Control*> controls_;
-  int updating_ = 0;  // >0 while the mirror changes native windows itself
+  std::set<Control*> unmade_pages_;  // hidden since the start, no windows yet
+  int updating_ = 0;                 // >0 while the mirror changes native windows itself
   int dispatching_ = 0;
   // The control whose text the user is changing, until the model has taken the new text: the
   // native window already shows it.

@@ -268,6 +268,54 @@ TEST(WindowMirrorLog, ALineAddedToALogIsWrittenAlone) {
   EXPECT_EQ(WindowText(live.Window(form.log)), "one\r\nTWO\r\nthree");
 }
 
+// A page that starts hidden, between two buttons, as the main window's pages lie among its
+// fixed controls.
+class PagedForm : public ui::Form {
+ public:
+  PagedForm() : ui::Form("PagedForm") {
+    SetBounds({0, 0, 300, 200});
+    before.SetBounds({10, 10, 100, 28});
+    page.SetBounds({0, 0, 300, 150});
+    page.SetVisible(false);
+    slider.SetBounds({10, 10, 150, 24});
+    edit.SetBounds({10, 40, 60, 21});
+    box.SetBounds({10, 70, 100, 17});
+    after.SetBounds({10, 160, 100, 28});
+  }
+  ui::Button before{"before", this};
+  ui::Frame page{"page", this};
+  ui::Slider slider{"slider", &page};
+  ui::Edit edit{"edit", &page};
+  ui::CheckBox box{"box", &page};
+  ui::Button after{"after", this};
+};
+
+TEST(WindowMirrorPages, AHiddenPageIsMadeWhenFirstShownWithTheStateItHasThen) {
+  PagedForm form;
+  LiveWindow live{form};
+  int changes = 0;
+  form.edit.OnChange = [&] { ++changes; };
+  EXPECT_EQ(live.Window(form.page), nullptr);
+  form.slider.SetRange(-10, 10);
+  form.slider.SetPosition(-4);
+  form.edit.SetText("abc");
+  form.box.SetChecked(true);
+  form.box.SetEnabled(false);
+  EXPECT_EQ(live.Window(form.slider), nullptr);
+  form.page.SetVisible(true);
+  live.Pump();
+  EXPECT_EQ(SendMessageA(live.Window(form.slider), TBM_GETRANGEMIN, 0, 0), -10);
+  EXPECT_EQ(SendMessageA(live.Window(form.slider), TBM_GETPOS, 0, 0), -4);
+  EXPECT_EQ(WindowText(live.Window(form.edit)), "abc");
+  EXPECT_EQ(SendMessageA(live.Window(form.box), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_FALSE(IsWindowEnabled(live.Window(form.box)));
+  EXPECT_TRUE(IsWindowVisible(live.Window(form.edit)));
+  EXPECT_EQ(changes, 1);  // the model's own, before; making the windows raised none
+  // In the stacking order it lies where it would have been made in turn.
+  EXPECT_EQ(GetWindow(live.Window(form.after), GW_HWNDNEXT), live.Window(form.page));
+  EXPECT_EQ(GetWindow(live.Window(form.page), GW_HWNDNEXT), live.Window(form.before));
+}
+
 TEST_F(WindowMirror, AnErrorInAHandlerIsReportedAndTheLoopGoesOn) {
   form.button.OnClick = [] { throw std::runtime_error("Failed to set data for 'X'"); };
   live.Post(W(form.button), BM_CLICK, 0, 0);
