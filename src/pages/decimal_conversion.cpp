@@ -32,6 +32,11 @@ Binary Decompose(double value) {
   return {fraction | kHiddenBit, biased - kExponentBias, fraction == 0 && biased > 1};
 }
 
+void MultiplyByPowerOfTen(BigUnsigned& n, int64_t exponent) {
+  for (; exponent >= 9; exponent -= 9) n.MultiplyAdd(1000000000);
+  for (; exponent > 0; --exponent) n.MultiplyAdd(10);
+}
+
 // The fraction's digits, one at a time until the digits so far, or those with the last one raised,
 // lie closer to the value than the midpoints towards its neighbours (a midpoint itself reads back
 // as the even mantissa). All quantities are scaled by 2^(shift + 2), which makes them integers.
@@ -44,7 +49,12 @@ std::string FractionDigits(const Binary& b) {
   BigUnsigned below(b.closer_below ? 1 : 2);
   BigUnsigned above(2);
   const bool even = b.mantissa % 2 == 0;
-  std::string digits;
+  // A small value's leading zeros come at once: while 10^-j is at least twice the value, neither
+  // 0 nor 10^-j lies within reach. The value is below 2^(top + 1); 0.30102 < log10(2).
+  const int top = std::bit_width(b.mantissa) - 1 + b.exponent;
+  const int zeros = std::max(0, -(top + 2) * 30102 / 100000);
+  std::string digits(static_cast<size_t>(zeros), '0');
+  for (BigUnsigned* n : {&rest, &below, &above}) MultiplyByPowerOfTen(*n, zeros);
   for (;;) {
     rest.MultiplyAdd(10);
     below.MultiplyAdd(10);
@@ -108,11 +118,6 @@ std::optional<double> Quotient(BigUnsigned num, BigUnsigned den) {
     q |= uint64_t{1} << bit;
   }
   return RoundToDouble(q, k, num.IsZero());
-}
-
-void MultiplyByPowerOfTen(BigUnsigned& n, int64_t exponent) {
-  for (; exponent >= 9; exponent -= 9) n.MultiplyAdd(1000000000);
-  for (; exponent > 0; --exponent) n.MultiplyAdd(10);
 }
 
 }  // namespace
