@@ -7,9 +7,9 @@
 #include <string>
 
 #include "app/form1.h"
-#include "devices/device_system.h"
-#include "registry/memory_registry.h"
-#include "ui/headless_platform.h"
+#include "testing/headless_platform.h"
+#include "testing/memory_registry.h"
+#include "testing/no_devices.h"
 
 namespace {
 

@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "devices/device_system.h"
-
 namespace quellon {
 
 std::string OleErrorText(std::uint32_t code, const std::string& system_message) {
@@ -15,11 +13,6 @@ std::string OleErrorText(std::uint32_t code, const std::string& system_message) 
   char buf[32];
   std::snprintf(buf, sizeof buf, "OLE error %08X", static_cast<unsigned>(code));
   return buf;
-}
-
-Guid NoDevices::ClsidFromString(const std::string& text) {
-  if (auto g = ParseGuid(text)) return *g;
-  throw ClassStringError(kInvalidClassString, OleErrorText(kInvalidClassString, ""));
 }
 
 }  // namespace quellon

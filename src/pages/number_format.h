@@ -7,6 +7,12 @@
 
 namespace quellon {
 
+// The range test of typed values: minimum <= value <= maximum, both ends included; an empty range
+// (minimum > maximum) holds nothing.
+inline bool IsWaardeInMinMax(int value, int minimum, int maximum) {
+  return minimum <= value && value <= maximum;
+}
+
 // A signed decimal integer, leading blanks allowed; nothing when the text is not one or does not
 // fit in 32 bits.
 std::optional<int> ParseInteger(const std::string& text);

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "pages/number_format.h"
-#include "registry/registry_ops.h"
 
 namespace quellon {
 namespace {

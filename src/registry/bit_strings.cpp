@@ -4,10 +4,6 @@
 
 namespace quellon {
 
-bool IsWaardeInMinMax(int value, int minimum, int maximum) {
-  return minimum <= value && value <= maximum;
-}
-
 std::string IntToBinStr(int value) {
   const auto bits = static_cast<std::uint32_t>(value);
   std::string text(32, '0');

@@ -48,7 +48,6 @@ class RegistryOps {
   RegistryApi& api_;
 };
 
-bool IsWaardeInMinMax(int value, int minimum, int maximum);
 std::string IntToBinStr(int value);
 int BinStrToInt(const std::string& bits);
 

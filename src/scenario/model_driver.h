@@ -5,12 +5,12 @@
 #include <memory>
 
 #include "app/form1.h"
-#include "devices/simulated_devices.h"
-#include "registry/faulty_registry.h"
-#include "registry/memory_registry.h"
 #include "scenario/driver.h"
+#include "testing/faulty_registry.h"
+#include "testing/headless_platform.h"
+#include "testing/memory_registry.h"
+#include "testing/simulated_devices.h"
 #include "ui/application.h"
-#include "ui/headless_platform.h"
 
 namespace quellon::scenario {
 

@@ -9,10 +9,10 @@
 #include <sstream>
 #include <vector>
 
-#include "registry/faulty_registry.h"
 #include "registry/reg_file.h"
 #include "registry/registry_api.h"
 #include "scenario/runner.h"
+#include "testing/faulty_registry.h"
 
 namespace quellon::scenario {
 namespace {

@@ -7,7 +7,8 @@
 
 #include "devices/device_error.h"
 #include "devices/device_search.h"
-#include "devices/simulated_devices.h"
+#include "testing/no_devices.h"
+#include "testing/simulated_devices.h"
 
 namespace quellon {
 namespace {

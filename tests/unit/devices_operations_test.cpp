@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "app/form1.h"
-#include "devices/simulated_devices.h"
-#include "registry/memory_registry.h"
-#include "ui/headless_platform.h"
+#include "testing/headless_platform.h"
+#include "testing/memory_registry.h"
+#include "testing/simulated_devices.h"
 
 namespace quellon {
 namespace {

@@ -4,9 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "registry/faulty_registry.h"
-#include "registry/memory_registry.h"
-#include "ui/headless_platform.h"
+#include "testing/faulty_registry.h"
+#include "testing/headless_platform.h"
+#include "testing/memory_registry.h"
+#include "testing/no_devices.h"
 
 namespace quellon {
 namespace {

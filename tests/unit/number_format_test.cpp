@@ -10,6 +10,14 @@
 namespace quellon {
 namespace {
 
+TEST(RangeTest, BothEndsIncluded) {
+  EXPECT_TRUE(IsWaardeInMinMax(5, 5, 5));
+  EXPECT_TRUE(IsWaardeInMinMax(0, -1, 1));
+  EXPECT_FALSE(IsWaardeInMinMax(2, -1, 1));
+  EXPECT_FALSE(IsWaardeInMinMax(0, 1, 0));  // an empty range holds nothing
+  EXPECT_TRUE(IsWaardeInMinMax(INT_MIN, INT_MIN, INT_MAX));
+}
+
 TEST(ParseInteger, AcceptsSignedDecimalsWithLeadingBlanks) {
   EXPECT_EQ(ParseInteger("007"), 7);
   EXPECT_EQ(ParseInteger("+5"), 5);

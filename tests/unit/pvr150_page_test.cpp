@@ -8,8 +8,9 @@
 
 #include "app/form1.h"
 #include "pages/pvr150/fr150_help.h"
-#include "registry/memory_registry.h"
-#include "ui/headless_platform.h"
+#include "testing/headless_platform.h"
+#include "testing/memory_registry.h"
+#include "testing/no_devices.h"
 
 namespace quellon {
 namespace {

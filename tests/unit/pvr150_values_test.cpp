@@ -1,10 +1,10 @@
 // The "150/500" page's conversions between slider positions and the driver's register values.
 
+#include "settings/pvr150_values.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
-
-#include "pages/pvr150/fr150_values.h"
 
 namespace quellon {
 namespace {

@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <string>
 
-#include "pages/pvr250/cc_fanout.h"
-#include "registry/faulty_registry.h"
-#include "registry/forwarding_registry.h"
-#include "registry/memory_registry.h"
 #include "registry/registry_util.h"
+#include "settings/closed_caption.h"
+#include "testing/faulty_registry.h"
+#include "testing/forwarding_registry.h"
+#include "testing/memory_registry.h"
 
 namespace quellon {
 namespace {

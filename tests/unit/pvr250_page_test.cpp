@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "pages/pvr250/fr250.h"
+#include "testing/headless_platform.h"
 #include "ui/application.h"
-#include "ui/headless_platform.h"
 
 namespace quellon {
 namespace {

@@ -1,9 +1,9 @@
 // The tuner volume bit field of the PVR-250/350 driver: which bits a load reads and which a save
 // keeps, including values with bits beyond the field and negative 32-bit values.
 
-#include <gtest/gtest.h>
+#include "settings/pvr250_tuner_volume.h"
 
-#include "pages/pvr250/tuner_volume.h"
+#include <gtest/gtest.h>
 
 namespace quellon::pvr250 {
 namespace {

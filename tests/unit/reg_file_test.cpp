@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "registry/faulty_registry.h"
-#include "registry/memory_registry.h"
 #include "registry/registry_util.h"
+#include "testing/faulty_registry.h"
+#include "testing/memory_registry.h"
 
 namespace quellon {
 namespace {

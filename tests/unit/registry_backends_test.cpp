@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "registry/faulty_registry.h"
-#include "registry/memory_registry.h"
+#include "testing/faulty_registry.h"
+#include "testing/memory_registry.h"
 
 namespace quellon {
 namespace {

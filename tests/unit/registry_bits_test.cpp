@@ -1,4 +1,4 @@
-// The bit-string conversions and the range test that the pages use on driver values.
+// The bit-string conversions of driver values.
 
 #include <gtest/gtest.h>
 
@@ -9,14 +9,6 @@
 
 namespace quellon {
 namespace {
-
-TEST(RangeTest, BothEndsIncluded) {
-  EXPECT_TRUE(IsWaardeInMinMax(5, 5, 5));
-  EXPECT_TRUE(IsWaardeInMinMax(0, -1, 1));
-  EXPECT_FALSE(IsWaardeInMinMax(2, -1, 1));
-  EXPECT_FALSE(IsWaardeInMinMax(0, 1, 0));  // an empty range holds nothing
-  EXPECT_TRUE(IsWaardeInMinMax(INT_MIN, INT_MIN, INT_MAX));
-}
 
 TEST(BitStrings, MostSignificantBitFirst) {
   EXPECT_EQ(std::string(29, '0') + "110", IntToBinStr(6));

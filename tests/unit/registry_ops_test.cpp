@@ -6,10 +6,10 @@
 
 #include <string>
 
-#include "registry/faulty_registry.h"
-#include "registry/memory_registry.h"
 #include "registry/reg_file.h"
 #include "registry/registry_util.h"
+#include "testing/faulty_registry.h"
+#include "testing/memory_registry.h"
 
 namespace quellon {
 namespace {

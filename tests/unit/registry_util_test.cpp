@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "registry/forwarding_registry.h"
-#include "registry/memory_registry.h"
+#include "testing/forwarding_registry.h"
+#include "testing/memory_registry.h"
 
 namespace quellon {
 namespace {

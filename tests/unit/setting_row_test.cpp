@@ -11,8 +11,8 @@
 #include "pages/help_entry.h"
 #include "pages/hit_tests.h"
 #include "pages/page.h"
+#include "testing/headless_platform.h"
 #include "ui/application.h"
-#include "ui/headless_platform.h"
 
 namespace quellon {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "testing/headless_platform.h"
 #include "ui/application.h"
 #include "ui/controls.h"
-#include "ui/headless_platform.h"
 #include "ui/hit_test.h"
 
 namespace quellon::ui {

@@ -7,9 +7,10 @@
 
 #include "app/form1.h"
 #include "pages/wintv2000/buffer_path.h"
-#include "registry/faulty_registry.h"
-#include "registry/memory_registry.h"
-#include "ui/headless_platform.h"
+#include "testing/faulty_registry.h"
+#include "testing/headless_platform.h"
+#include "testing/memory_registry.h"
+#include "testing/no_devices.h"
 
 namespace quellon {
 namespace {

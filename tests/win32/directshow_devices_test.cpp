@@ -9,15 +9,15 @@
 #include <string>
 
 #include "app/form1.h"
-#include "devices/com_text_win32.h"
 #include "devices/device_error.h"
-#include "devices/directshow_devices_win32.h"
-#include "devices/directshow_objects_win32.h"
-#include "devices/simulated_devices.h"
 #include "devices/sys_dev_enum.h"
-#include "registry/memory_registry.h"
+#include "devices/win32/com_text_win32.h"
+#include "devices/win32/directshow_devices_win32.h"
+#include "devices/win32/directshow_objects_win32.h"
 #include "standin_setup_win32.h"
-#include "ui/headless_platform.h"
+#include "testing/headless_platform.h"
+#include "testing/memory_registry.h"
+#include "testing/simulated_devices.h"
 
 namespace quellon {
 namespace {

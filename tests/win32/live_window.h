@@ -9,9 +9,9 @@
 
 #include "ui/application.h"
 #include "ui/controls.h"
-#include "ui/win32_message_loop_win32.h"
-#include "ui/win32_mirror_win32.h"
-#include "ui/win32_platform_win32.h"
+#include "ui/win32/message_loop_win32.h"
+#include "ui/win32/mirror_win32.h"
+#include "ui/win32/platform_win32.h"
 
 namespace quellon::testing {
 

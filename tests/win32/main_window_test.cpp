@@ -16,9 +16,9 @@
 
 #include "app/form1.h"
 #include "app/res/resource_ids.h"
-#include "devices/simulated_devices.h"
+#include "testing/simulated_devices.h"
 #include "live_window.h"
-#include "registry/memory_registry.h"
+#include "testing/memory_registry.h"
 
 namespace quellon::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "registry/reg_codes.h"
-#include "scenario/window_driver_win32.h"
+#include "scenario/win32/window_driver_win32.h"
 
 namespace quellon::scenario {
 namespace {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "live_window.h"
-#include "ui/win32_text_win32.h"
+#include "ui/win32/text_win32.h"
 
 namespace quellon::testing {
 namespace {

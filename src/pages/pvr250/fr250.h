@@ -4,8 +4,8 @@
 // driver of this card takes no such values from the registry.
 
 #include "pages/page.h"
-#include "pages/pvr250/tuner_volume.h"
 #include "pages/setting_row.h"
+#include "settings/pvr250_tuner_volume.h"
 #include "ui/controls.h"
 
 namespace quellon {

@@ -1,0 +1,58 @@
+#pragma once
+// Passes every call on to another registry, except those it was told to fail: the way tests make
+// a write or an open fail where the real registry would refuse it (full disk, permissions).
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "testing/forwarding_registry.h"
+
+namespace quellon {
+
+class FaultyRegistry final : public ForwardingRegistry {
+ public:
+  explicit FaultyRegistry(RegistryApi& inner) : ForwardingRegistry(inner) {}
+
+  // Every write (SetValue or DeleteValue) of a value of this name fails with `code`, in any key.
+  void FailWritesOf(const std::string& valueName, RegStatus code);
+  // The n-th write from now (1 is the next one) fails with `code`; the others pass.
+  void FailNthWrite(unsigned n, RegStatus code);
+  // Opening or creating this key (a path below a root key) fails with `code`.
+  void FailOpenOf(RegHandle root, const std::string& path, RegStatus code);
+  void ClearFaults();
+
+  RegStatus OpenKey(RegHandle parent, const std::string& subKey, RegAccess access,
+                    RegHandle* result) override;
+  RegStatus CreateKey(RegHandle parent, const std::string& subKey, RegAccess access,
+                      RegHandle* result) override;
+  RegStatus SetValue(RegHandle key, const std::string& name, RegType type, const std::uint8_t* data,
+                     std::uint32_t size) override;
+  RegStatus DeleteValue(RegHandle key, const std::string& name) override;
+  RegStatus CloseKey(RegHandle key) override;
+
+ private:
+  // Where a handle points: its root key and the path components below it.
+  struct KeyPath {
+    RegHandle root = kNoKey;
+    std::vector<std::string> parts;
+  };
+  struct OpenFault {
+    KeyPath key;
+    RegStatus code;
+  };
+
+  std::optional<KeyPath> PathOf(RegHandle parent, const std::string& subKey) const;
+  std::optional<RegStatus> OpenFaultFor(const std::optional<KeyPath>& path) const;
+  std::optional<RegStatus> WriteFaultFor(const std::string& name);
+  RegStatus Opened(RegStatus status, std::optional<KeyPath> path, RegHandle* result);
+
+  std::map<RegHandle, KeyPath> paths_;
+  std::vector<std::pair<std::string, RegStatus>> nameFaults_;
+  std::vector<OpenFault> openFaults_;
+  unsigned writesUntilFault_ = 0;  // 0: no counted fault pending
+  RegStatus countedCode_ = kErrorSuccess;
+};
+
+}  // namespace quellon

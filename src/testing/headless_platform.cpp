@@ -1,0 +1,51 @@
+#include "testing/headless_platform.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace quellon::ui {
+namespace {
+
+std::string FolderKey(std::string path) {
+  while (path.size() > 3 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+  std::transform(path.begin(), path.end(), path.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return path;
+}
+
+}  // namespace
+
+void HeadlessPlatform::ShowMessage(const std::string& text) {
+  shown_.push_back({Shown::Kind::Message, text});
+}
+
+void HeadlessPlatform::ShowError(const std::string& text) {
+  shown_.push_back({Shown::Kind::Error, text});
+}
+
+std::optional<std::string> HeadlessPlatform::BrowseForFolder(const std::string& title) {
+  shown_.push_back({Shown::Kind::Browse, title});
+  auto result = browse_result_;
+  browse_result_.reset();
+  return result;
+}
+
+bool HeadlessPlatform::FolderExists(const std::string& path) const {
+  return !path.empty() && folders_.count(FolderKey(path)) > 0;
+}
+
+void HeadlessPlatform::AddFolder(const std::string& path) {
+  folders_.insert(FolderKey(path));
+}
+
+void HeadlessPlatform::RecordPropertyFrame(const std::string& caption) {
+  shown_.push_back({Shown::Kind::PropertyFrame, caption});
+}
+
+std::vector<HeadlessPlatform::Shown> HeadlessPlatform::TakeShown() {
+  std::vector<Shown> out;
+  out.swap(shown_);
+  return out;
+}
+
+}  // namespace quellon::ui

@@ -1,0 +1,35 @@
+#include "ui/win32/screen_win32.h"
+
+#include <algorithm>
+
+namespace quellon::ui::win32 {
+
+int SystemDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+RECT WorkAreaUnderPointer() {
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoA(MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY), &info))
+    return info.rcWork;
+  RECT work{};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  return work;
+}
+
+int FittingDpi(int system_dpi, SIZE design, SIZE frame, const RECT& work) {
+  if (design.cx <= 0 || design.cy <= 0 || system_dpi <= 96) return system_dpi;
+  // The largest DPI at which each side still fits, rounded down so that it really does.
+  const long room_x = work.right - work.left - frame.cx;
+  const long room_y = work.bottom - work.top - frame.cy;
+  const long fits = std::min(room_x * 96 / design.cx, room_y * 96 / design.cy);
+  return static_cast<int>(std::clamp<long>(fits, 96, system_dpi));
+}
+
+}  // namespace quellon::ui::win32

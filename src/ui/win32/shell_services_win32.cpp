@@ -1,0 +1,47 @@
+#include "ui/win32/shell_services_win32.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <memory>
+
+namespace quellon::ui {
+namespace {
+
+// An item list the shell allocated; it goes back to the shell's allocator.
+struct ShellFree {
+  void operator()(ITEMIDLIST* list) const {
+    IMalloc* allocator = nullptr;
+    if (SUCCEEDED(SHGetMalloc(&allocator)) && allocator) {
+      allocator->Free(list);
+      allocator->Release();
+    }
+  }
+};
+using ItemList = std::unique_ptr<ITEMIDLIST, ShellFree>;
+
+}  // namespace
+
+std::optional<std::string> BrowseForFolderWin32(HWND owner, const std::string& title) {
+  char display_name[MAX_PATH] = {};
+  BROWSEINFOA info = {};
+  info.hwndOwner = owner;
+  info.pidlRoot = nullptr;  // the desktop
+  info.pszDisplayName = display_name;
+  info.lpszTitle = title.c_str();
+  info.ulFlags = BIF_RETURNONLYFSDIRS;
+  const ItemList chosen(SHBrowseForFolderA(&info));
+  if (!chosen) return std::nullopt;
+  char path[MAX_PATH] = {};
+  if (!SHGetPathFromIDListA(chosen.get(), path) || path[0] == '\0') return std::nullopt;
+  return std::string(path);
+}
+
+bool FolderExistsWin32(const std::string& path) {
+  // An embedded NUL would test a shorter path than the one shown to the user.
+  if (path.empty() || path.find('\0') != std::string::npos) return false;
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+}  // namespace quellon::ui
