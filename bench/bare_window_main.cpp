@@ -8,6 +8,7 @@
 // clang-format on
 
 #include "app/res/resource_ids.h"
+#include "base/win32/handles_win32.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ HWND CreateBareWindow(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
-  const bool com = SUCCEEDED(CoInitialize(nullptr));
+  const quellon::win32::ComApartment com;
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES |
                                                      ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
@@ -59,6 +60,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     }
     code = static_cast<int>(msg.wParam);
   }
-  if (com) CoUninitialize();
   return code;
 }

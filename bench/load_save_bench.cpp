@@ -44,7 +44,8 @@ int main() {
     quellon::NoDevices devices;
     quellon::TForm1 form(app, registry, devices);
     form.Frame150.CheckBox5.SetChecked(true);
-    const double read = Millis(20, [&] { ops.GetRegIntKeyHKLM_all150subkeys("IsStaticTemporal"); });
+    const double read = Millis(
+        20, [&] { static_cast<void>(ops.GetRegIntKeyHKLM_all150subkeys("IsStaticTemporal")); });
     const double load = Millis(10, [&] { form.GetSettingsFromRegistry(); });
     const double save = Millis(10, [&] { form.SetSettingsInRegistry(); });
     std::printf("instances %5d: fan-out read %8.3f ms, full load %8.3f ms, save %8.3f ms\n",

@@ -21,12 +21,11 @@
 #include <type_traits>
 #include <vector>
 
+#include "base/win32/handles_win32.h"
+
 namespace {
 
-struct HandleCloser {
-  void operator()(HANDLE h) const { CloseHandle(h); }
-};
-using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+using quellon::win32::UniqueHandle;
 
 constexpr DWORD kGiveUpMs = 30000;
 

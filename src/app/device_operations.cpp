@@ -32,7 +32,8 @@ void TForm1::ShowPvrPropPage(DeviceKind kind, int wanted, bool list_only) {
   search.ForEachMatch(kind, [&](const DeviceEntry&, int position, int match) {
     if (match != wanted) return true;
     search.Bind(position);
-    OpenFilterPages(devices_, *this, &search.DeviceFilter.QueryBaseFilter());
+    // A filter without pages or without a name opens nothing, and nothing is said about it.
+    static_cast<void>(OpenFilterPages(devices_, &search.DeviceFilter.QueryBaseFilter()));
     return false;
   });
 }

@@ -17,15 +17,15 @@ constexpr const char* kStaticSpatialLevel = "StaticSpatialLevel";
 // Static is the driver's own default, so a missing value ticks the box. Values other than 0 and 1
 // mean nothing to the driver; the box then keeps what it shows.
 void LoadStaticBox(const LoadContext& ctx, const char* name, ui::CheckBox& box) {
-  const int stored = ctx.reg.GetRegIntKeyHKLM_all150subkeys(name);
-  if (stored == RegValueMissing || stored == 1) box.SetChecked(true);
+  const int stored = ctx.reg.GetRegIntKeyHKLM_all150subkeys(name).value_or(1);
+  if (stored == 1) box.SetChecked(true);
   if (stored == 0) box.SetChecked(false);
 }
 
 // A missing level leaves the slider where it is; the slider limits any other value to its range.
 void LoadLevel(LoadContext& ctx, const char* name, ui::Slider& slider) {
-  const int stored = ctx.reg.GetRegIntKeyHKLM_all150subkeys(name);
-  if (stored != RegValueMissing) slider.SetPosition(ctx.Computed(stored));
+  if (const auto stored = ctx.reg.GetRegIntKeyHKLM_all150subkeys(name))
+    slider.SetPosition(ctx.Computed(*stored));
 }
 
 }  // namespace

@@ -12,10 +12,10 @@ namespace quellon {
 namespace {
 
 // Sets the slider from the stored value when there is one; returns what the read gave.
-int LoadSlider(LoadContext& ctx, ui::Slider& slider, const char* key, const char* name,
-               int (*position)(int)) {
-  const int stored = ctx.reg.GetRegIntKeyHKLM(key, name);
-  if (stored != RegValueMissing) slider.SetPosition(ctx.Computed(position(stored)));
+std::optional<int> LoadSlider(LoadContext& ctx, ui::Slider& slider, const char* key,
+                              const char* name, int (*position)(int)) {
+  const auto stored = ctx.reg.GetRegIntKeyHKLM(key, name);
+  if (stored) slider.SetPosition(ctx.Computed(position(*stored)));
   return stored;
 }
 
@@ -38,8 +38,8 @@ void LoadPvr150Rows(LoadContext& ctx) {
   // value, read next, then overrides that.
   LoadSlider(ctx, page.TrackBar3, kPvr150DriverKey, "8775Reg14", LineInPosition);
   LoadSlider(ctx, page.TrackBar4, kPvr150DriverKey, "8775Reg15", LineInPosition);
-  const int gain = ctx.reg.GetRegIntKeyHKLM(kPvr150DriverKey, "8775Reg17");
-  if (gain != RegValueMissing) page.AutoGain.SetChecked(AutoGainOn(gain));
+  if (const auto gain = ctx.reg.GetRegIntKeyHKLM(kPvr150DriverKey, "8775Reg17"))
+    page.AutoGain.SetChecked(AutoGainOn(*gain));
   LoadSlider(ctx, page.TrackBar10, kPvr150DriverKey, "8775Reg16", AgcTargetPosition);
   ctx.DebugLine(LoadSlider(ctx, page.TrackBar2, kPvr150DriverKey, "HcwSharpness", Same));
   LoadSlider(ctx, page.TrackBar5, kPvr150DriverKey, "HcwBrightness", Same);

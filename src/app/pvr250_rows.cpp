@@ -19,19 +19,19 @@ constexpr const char* kAudioControlsKey = "SOFTWARE\\hauppauge\\hcwtvdlg\\audioc
 constexpr const char* kTvWndKey = "Software\\Hauppauge\\hcwTVWnd";
 
 void LoadTunerVolume(LoadContext& ctx, TFr250& page) {
-  const int raw = ctx.reg.GetRegIntKeyHKLM(kDriverKey, "HcwAudioScart1Volume");
-  if (raw == RegValueMissing) {
+  const auto raw = ctx.reg.GetRegIntKeyHKLM(kDriverKey, "HcwAudioScart1Volume");
+  if (!raw) {
     page.TrackBar1Raw = pvr250::kTunerVolumeRawWhenMissing;
   } else {
-    page.TrackBar1Raw = raw;
-    page.TrackBar1.SetPosition(ctx.Computed(pvr250::TunerVolumePosition(raw)));
+    page.TrackBar1Raw = *raw;
+    page.TrackBar1.SetPosition(ctx.Computed(pvr250::TunerVolumePosition(*raw)));
   }
   ctx.DebugLine(raw);
 }
 
 void LoadSharpness(LoadContext& ctx, TFr250& page) {
-  const int sharpness = ctx.reg.GetRegIntKeyHKLM(kDriverKey, "SharpnessValue");
-  if (sharpness != RegValueMissing) page.TrackBar2.SetPosition(ctx.Computed(sharpness));
+  if (const auto sharpness = ctx.reg.GetRegIntKeyHKLM(kDriverKey, "SharpnessValue"))
+    page.TrackBar2.SetPosition(ctx.Computed(*sharpness));
 }
 
 void SaveTunerVolume(SaveContext& ctx, const TFr250& page) {

@@ -20,7 +20,7 @@ struct LoadContext {
     return position;
   }
   // Appends "<value read>::<last computed position>" to the debug log.
-  void DebugLine(int value_read);
+  void DebugLine(std::optional<int> value_read);
 };
 
 struct SaveContext {

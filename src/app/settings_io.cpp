@@ -10,10 +10,12 @@ namespace {
 constexpr const char* kEncoderKey = "SYSTEM\\CurrentControlSet\\Services\\hcwPP2\\DriverData";
 }
 
-void LoadContext::DebugLine(int value_read) {
-  // With no position computed yet in this run the line repeats the missing marker.
+void LoadContext::DebugLine(std::optional<int> value_read) {
+  // A missing value prints as the marker, and so does the position while none has been computed
+  // in this run.
+  const int read = value_read.value_or(RegValueMissing);
   const int position = last_position.value_or(RegValueMissing);
-  form.Memo1.Append(std::to_string(value_read) + "::" + std::to_string(position));
+  form.Memo1.Append(std::to_string(read) + "::" + std::to_string(position));
 }
 
 void TForm1::GetSettingsFromRegistry() {

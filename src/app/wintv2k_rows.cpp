@@ -19,15 +19,15 @@ constexpr const char* kSlipKey = "SOFTWARE\\Hauppauge\\WinTV32\\Preferences";
 constexpr const char* kPreferencesKey = "Software\\Hauppauge\\WinTV32\\Preferences";
 
 void LoadSizeBox(LoadContext& ctx, ui::Edit& box, const char* name) {
-  const int value = ctx.reg.GetRegIntKeyHKLM(kPreferencesKey, name);
-  if (value != RegValueMissing) box.SetText(FormatInteger(value));
+  if (const auto value = ctx.reg.GetRegIntKeyHKLM(kPreferencesKey, name))
+    box.SetText(FormatInteger(*value));
 }
 
 void LoadLiveDir(LoadContext& ctx, TWintv2k& page) {
-  std::string path = ctx.reg.GetRegStrKeyHKLM(kTvWndKey, "LiveFileName");
-  // A missing key reads as the marker; a stored marker text is treated the same.
-  if (path == kStringKeyMissing) path.clear();
-  page.LiveDir.SetText(path);
+  // A missing key gives no path, and so does a stored "xxxx", the marker the string readers have
+  // always given for a missing key.
+  const std::string path = ctx.reg.GetRegStrKeyHKLM(kTvWndKey, "LiveFileName").value_or("");
+  page.LiveDir.SetText(path == "xxxx" ? "" : path);
   page.LoadedLiveDir = page.LiveDir.text();
 }
 
@@ -71,24 +71,24 @@ void LoadWintv2kRows(LoadContext& ctx) {
   TWintv2k& page = ctx.form.FrameWintv2k;
   const RegistryOps& reg = ctx.reg;
 
-  const int play_local = reg.GetRegIntKeyHKLM(kTvWndKey, "TV_Out_PlayLocal");
-  page.Softdec.SetChecked(play_local == 1 || play_local == RegValueMissing);
+  const auto play_local = reg.GetRegIntKeyHKLM(kTvWndKey, "TV_Out_PlayLocal");
+  page.Softdec.SetChecked(play_local.value_or(1) == 1);
 
   page.livepreview.SetChecked(reg.GetRegIntKeyHKLM(kTvWndKey, "LivePreview") == 1);
 
-  const int country = reg.GetRegIntKeyHKLM(kCountryKey, "AllChannelsCountryCode");
-  page.ForceCountry.SetChecked(country != RegValueMissing);
-  page.ForceCountryEdit.SetText(country != RegValueMissing ? FormatInteger(country) : "");
+  const auto country = reg.GetRegIntKeyHKLM(kCountryKey, "AllChannelsCountryCode");
+  page.ForceCountry.SetChecked(country.has_value());
+  page.ForceCountryEdit.SetText(country ? FormatInteger(*country) : "");
 
   // Values other than 0 and 1 are not the viewer's; the box keeps what it shows.
-  const int slip = reg.GetRegIntKeyHKLM(kSlipKey, "Allow_SlipChannelChange");
+  const int slip = reg.GetRegIntKeyHKLM(kSlipKey, "Allow_SlipChannelChange").value_or(0);
   if (slip == 1) page.pausechannel.SetChecked(true);
-  if (slip == 0 || slip == RegValueMissing) page.pausechannel.SetChecked(false);
+  if (slip == 0) page.pausechannel.SetChecked(false);
 
   LoadLiveDir(ctx, page);
 
-  const int step = reg.GetRegIntKeyHKLM(kPreferencesKey, "Animate_Step");
-  if (step != RegValueMissing) page.TrackBar1.SetPosition(ctx.Computed(step));
+  if (const auto step = reg.GetRegIntKeyHKLM(kPreferencesKey, "Animate_Step"))
+    page.TrackBar1.SetPosition(ctx.Computed(*step));
 
   LoadSizeBox(ctx, page.VRes, "SnapshotHeight");
   LoadSizeBox(ctx, page.Hres, "SnapshotWidth");

@@ -3,6 +3,24 @@
 #include <cstdio>
 
 namespace quellon {
+namespace {
+
+class Category : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "COM"; }
+  std::string message(int code) const override {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "HRESULT %08X", static_cast<unsigned>(code));
+    return buf;
+  }
+};
+
+}  // namespace
+
+const std::error_category& ComCategory() {
+  static const Category category;
+  return category;
+}
 
 std::string OleErrorText(std::uint32_t code, const std::string& system_message) {
   // System messages end in a line break and often a full stop; the box shows neither.

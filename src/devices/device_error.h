@@ -1,33 +1,37 @@
 #pragma once
 // The errors a device operation ends with; the application's default error report shows their
-// text.
+// text. Each keeps the system's failure code (an HRESULT).
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
+#include <system_error>
+
+#include "base/status_error.h"
 
 namespace quellon {
 
-class DeviceError : public std::runtime_error {
+// The category of the COM failure codes (HRESULTs) the device errors keep.
+const std::error_category& ComCategory();
+
+class DeviceError : public StatusError {
  public:
-  using std::runtime_error::runtime_error;
+  DeviceError(std::uint32_t code, const std::string& text)
+      : StatusError(static_cast<int>(code), ComCategory(), text) {}
 };
+
+// E_NOINTERFACE: what a filter answers for an interface it does not offer.
+inline constexpr std::uint32_t kNoInterface = 0x80004002;
 
 // The binding has no live filter, or the filter lacks the interface asked for.
 class InterfaceNotSupported : public DeviceError {
  public:
-  InterfaceNotSupported() : DeviceError("Interface not supported") {}
+  InterfaceNotSupported() : DeviceError(kNoInterface, "Interface not supported") {}
 };
 
 // The system rejected a device's "CLSID" text; the text is the system's message for the code.
 class ClassStringError : public DeviceError {
  public:
-  ClassStringError(std::uint32_t code, const std::string& message)
-      : DeviceError(message), code_(code) {}
-  std::uint32_t code() const { return code_; }
-
- private:
-  std::uint32_t code_;
+  using DeviceError::DeviceError;
 };
 
 // CO_E_CLASSSTRING: what the system's conversion returns for a text that names no class.

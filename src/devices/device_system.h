@@ -12,10 +12,6 @@
 
 namespace quellon {
 
-namespace ui {
-class Form;
-}
-
 // A device's property bag as the enumerator reads it. Either property may be unreadable.
 struct DeviceProperties {
   std::optional<std::string> friendly_name;  // in the ANSI code page, uncut
@@ -36,11 +32,11 @@ class LiveFilter {
   virtual ~LiveFilter() = default;
   virtual void Stop() = 0;
   // The name the graph holds for the filter; nothing when the filter cannot say.
-  virtual std::optional<std::string> QueryFilterName() = 0;
+  [[nodiscard]] virtual std::optional<std::string> QueryFilterName() = 0;
   // The filter's property page classes; nothing without ISpecifyPropertyPages or when it fails.
-  virtual std::optional<std::vector<Guid>> PropertyPages() = 0;
+  [[nodiscard]] virtual std::optional<std::vector<Guid>> PropertyPages() = 0;
   // Nothing when the filter does not offer IAMVideoProcAmp.
-  virtual std::unique_ptr<VideoProcAmp> QueryProcAmp() = 0;
+  [[nodiscard]] virtual std::unique_ptr<VideoProcAmp> QueryProcAmp() = 0;
 };
 
 // A device moniker, held live between its fetch and the binding.
@@ -48,7 +44,7 @@ class DeviceMoniker {
  public:
   virtual ~DeviceMoniker() = default;
   // Nothing when the filter cannot be made.
-  virtual std::unique_ptr<LiveFilter> BindToObject() = 0;
+  [[nodiscard]] virtual std::unique_ptr<LiveFilter> BindToObject() = 0;
 };
 
 // The Filter Graph Manager.
@@ -68,15 +64,16 @@ class DeviceSystem {
   // The monikers of one category in the system's order; empty when it cannot be enumerated.
   virtual std::vector<DeviceProperties> EnumerateCategory(const Guid& category) = 0;
   // The moniker at `index` of the category, found afresh by position; nothing past the end.
-  virtual std::unique_ptr<DeviceMoniker> MonikerAt(const Guid& category, int index) = 0;
+  [[nodiscard]] virtual std::unique_ptr<DeviceMoniker> MonikerAt(const Guid& category,
+                                                                 int index) = 0;
   // The system's text-to-class conversion; throws ClassStringError when it rejects the text.
   virtual Guid ClsidFromString(const std::string& text) = 0;
   // Nothing when the Filter Graph Manager cannot be created.
-  virtual std::unique_ptr<GraphManager> CreateFilterGraph() = 0;
+  [[nodiscard]] virtual std::unique_ptr<GraphManager> CreateFilterGraph() = 0;
   // The modal property frame of one filter, owned by the main window. False when it could not be
   // shown.
-  virtual bool ShowPropertyFrame(const ui::Form& owner, const std::string& caption,
-                                 LiveFilter& filter, const std::vector<Guid>& pages) = 0;
+  [[nodiscard]] virtual bool ShowPropertyFrame(const std::string& caption, LiveFilter& filter,
+                                               const std::vector<Guid>& pages) = 0;
 };
 
 }  // namespace quellon

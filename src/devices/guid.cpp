@@ -2,26 +2,10 @@
 
 #include <cstdio>
 
+#include "base/hex.h"
+
 namespace quellon {
 namespace {
-
-std::optional<std::uint32_t> Hex(std::string_view digits) {
-  std::uint32_t v = 0;
-  for (const char c : digits) {
-    int d = 0;
-    if (c >= '0' && c <= '9') {
-      d = c - '0';
-    } else if (c >= 'a' && c <= 'f') {
-      d = c - 'a' + 10;
-    } else if (c >= 'A' && c <= 'F') {
-      d = c - 'A' + 10;
-    } else {
-      return std::nullopt;
-    }
-    v = v * 16 + static_cast<std::uint32_t>(d);
-  }
-  return v;
-}
 
 Guid Known(const char* text) {
   return *ParseGuid(text);
@@ -34,15 +18,15 @@ std::optional<Guid> ParseGuid(std::string_view t) {
   if (t.size() != 38 || t[0] != '{' || t[37] != '}' || t[9] != '-' || t[14] != '-' ||
       t[19] != '-' || t[24] != '-')
     return std::nullopt;
-  const auto d1 = Hex(t.substr(1, 8));
-  const auto d2 = Hex(t.substr(10, 4));
-  const auto d3 = Hex(t.substr(15, 4));
+  const auto d1 = ParseHex(t.substr(1, 8));
+  const auto d2 = ParseHex(t.substr(10, 4));
+  const auto d3 = ParseHex(t.substr(15, 4));
   if (!d1 || !d2 || !d3) return std::nullopt;
   Guid g{*d1, static_cast<std::uint16_t>(*d2), static_cast<std::uint16_t>(*d3), {}};
   // The last eight bytes: two before the fourth dash, six after it.
   for (int i = 0; i < 8; ++i) {
     const size_t at = i < 2 ? 20 + 2 * i : 25 + 2 * (i - 2);
-    const auto byte = Hex(t.substr(at, 2));
+    const auto byte = ParseHex(t.substr(at, 2));
     if (!byte) return std::nullopt;
     g.data4[i] = static_cast<std::uint8_t>(*byte);
   }

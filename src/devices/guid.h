@@ -24,7 +24,7 @@ inline constexpr Guid kGuidNull{};
 
 // The registry form with braces, "{17CCA71B-ECD7-11D0-B908-00A0C9223196}"; hex digits in either
 // case. Anything else, including blanks around it, is rejected.
-std::optional<Guid> ParseGuid(std::string_view text);
+[[nodiscard]] std::optional<Guid> ParseGuid(std::string_view text);
 // The same form in upper case.
 std::string FormatGuid(const Guid& g);
 

@@ -4,23 +4,29 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iosfwd>
 
 namespace quellon {
 
-// What every RegistryApi call returns: a Win32 error code, kErrorSuccess when it worked.
-using RegStatus = std::int32_t;
+// What every RegistryApi call returns: a Win32 error code, kErrorSuccess when it worked. The type
+// is [[nodiscard]]: no call's status can be dropped without saying so (static_cast<void>), the
+// virtual calls of RegistryApi included.
+enum class [[nodiscard]] RegStatus : std::int32_t{};
+std::ostream& operator<<(std::ostream& out, RegStatus status);  // its number, for diagnostics
 
-inline constexpr RegStatus kErrorSuccess = 0;
-inline constexpr RegStatus kErrorFileNotFound = 2;
-inline constexpr RegStatus kErrorAccessDenied = 5;
-inline constexpr RegStatus kErrorInvalidHandle = 6;
-inline constexpr RegStatus kErrorOutOfMemory = 14;
-inline constexpr RegStatus kErrorWriteFault = 29;
-inline constexpr RegStatus kErrorInvalidParameter = 87;
-inline constexpr RegStatus kErrorBadPathname = 161;
-inline constexpr RegStatus kErrorMoreData = 234;
-inline constexpr RegStatus kErrorNoMoreItems = 259;
-inline constexpr RegStatus kErrorKeyDeleted = 1018;
+inline constexpr RegStatus kErrorSuccess{0};
+inline constexpr RegStatus kErrorFileNotFound{2};
+inline constexpr RegStatus kErrorAccessDenied{5};
+inline constexpr RegStatus kErrorInvalidHandle{6};
+inline constexpr RegStatus kErrorOutOfMemory{14};
+inline constexpr RegStatus kErrorInvalidData{13};
+inline constexpr RegStatus kErrorWriteFault{29};
+inline constexpr RegStatus kErrorInvalidParameter{87};
+inline constexpr RegStatus kErrorBadPathname{161};
+inline constexpr RegStatus kErrorMoreData{234};
+inline constexpr RegStatus kErrorNoMoreItems{259};
+inline constexpr RegStatus kErrorKeyDeleted{1018};
+inline constexpr RegStatus kErrorDatatypeMismatch{1629};
 
 using RegType = std::uint32_t;
 

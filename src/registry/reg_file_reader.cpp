@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/hex.h"
 #include "registry/cp1252.h"
 #include "registry/reg_file.h"
 #include "registry/reg_file_text.h"
@@ -43,23 +44,15 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() && RegNamesEqual(text.substr(0, prefix.size()), prefix);
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
 // Reads 1 to `maxDigits` hex digits from the front of `text`.
 bool TakeHex(std::string_view* text, std::size_t maxDigits, std::uint32_t* value) {
   std::size_t digits = 0;
-  *value = 0;
-  while (digits < text->size() && HexDigit((*text)[digits]) >= 0) {
-    if (++digits > maxDigits) return false;
-    *value = (*value << 4) | static_cast<std::uint32_t>(HexDigit((*text)[digits - 1]));
-  }
+  while (digits < text->size() && HexDigit((*text)[digits]) >= 0) ++digits;
+  const auto parsed = digits <= maxDigits ? ParseHex(text->substr(0, digits)) : std::nullopt;
+  if (!parsed) return false;
+  *value = *parsed;
   text->remove_prefix(digits);
-  return digits > 0;
+  return true;
 }
 
 class Parser {
@@ -223,8 +216,8 @@ class Parser {
 };
 
 [[noreturn]] void Refused(const Action& action, const std::string& what, RegStatus status) {
-  throw RegistryError("line " + std::to_string(action.line) + ": " + what + " failed with error " +
-                      std::to_string(status));
+  throw RegistryError(status, "line " + std::to_string(action.line) + ": " + what +
+                                  " failed with error " + std::to_string(static_cast<int>(status)));
 }
 
 // Carries out the actions in order; value actions go to the key of the section they stand in.
@@ -262,7 +255,8 @@ void Apply(RegistryApi& api, const std::vector<Action>& actions) {
 }  // namespace
 
 RegFileError::RegFileError(std::size_t line, const std::string& problem)
-    : RegistryError("line " + std::to_string(line) + ": " + problem), line_(line) {}
+    : RegistryError(kErrorInvalidData, "line " + std::to_string(line) + ": " + problem),
+      line_(line) {}
 
 void ApplyRegFile(RegistryApi& api, std::string_view contents) {
   Apply(api, Parser(regfile::DecodeLines(contents)).Parse());

@@ -63,7 +63,7 @@ std::string HexForm(const std::string& prefix, const RegValue& value) {
 
 std::string ValueLine(const std::string& name, const RegValue& value) {
   if (HasLineBreak(name)) {
-    throw RegistryError("The value name '" + name + "' holds a line break");
+    throw RegistryError(kErrorInvalidData, "The value name '" + name + "' holds a line break");
   }
   const std::string prefix = (name.empty() ? std::string("@") : Quoted(name)) + "=";
   if (FitsQuotedForm(value)) {
@@ -79,13 +79,14 @@ std::string ValueLine(const std::string& name, const RegValue& value) {
 }
 
 [[noreturn]] void CannotRead(const std::string& path, RegStatus status) {
-  throw RegistryError("Cannot read key '" + path + "' (error " + std::to_string(status) + ")");
+  throw RegistryError(status, "Cannot read key '" + path + "' (error " +
+                                  std::to_string(static_cast<int>(status)) + ")");
 }
 
 void DumpKey(RegistryApi& api, RegHandle parent, const std::string& subKey,
              const std::string& fullPath, std::string* out) {
   if (HasLineBreak(fullPath))
-    throw RegistryError("The key name '" + fullPath + "' holds a line break");
+    throw RegistryError(kErrorInvalidData, "The key name '" + fullPath + "' holds a line break");
   RegKey key;
   RegStatus status = RegKey::Open(api, parent, subKey, kKeyRead, &key);
   if (status != kErrorSuccess) CannotRead(fullPath, status);
@@ -117,7 +118,8 @@ std::string DumpRegFile(RegistryApi& api, RegHandle root, const std::string& pat
   } else if (root == kHkeyCurrentUser) {
     rootName = "HKEY_CURRENT_USER";
   } else {
-    throw RegistryError("Only HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER can be written out");
+    throw RegistryError(kErrorInvalidParameter,
+                        "Only HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER can be written out");
   }
   std::string out = std::string("REGEDIT4") + kLineEnd;
   DumpKey(api, root, path, path.empty() ? rootName : rootName + "\\" + path, &out);

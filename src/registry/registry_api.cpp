@@ -1,8 +1,29 @@
 #include "registry/registry_api.h"
 
+#include <ostream>
 #include <utility>
 
 namespace quellon {
+namespace {
+
+class Category : public std::error_category {
+ public:
+  const char* name() const noexcept override { return "registry"; }
+  std::string message(int status) const override {
+    return "Windows error " + std::to_string(status);
+  }
+};
+
+}  // namespace
+
+std::ostream& operator<<(std::ostream& out, RegStatus status) {
+  return out << static_cast<int>(status);
+}
+
+const std::error_category& RegistryCategory() {
+  static const Category category;
+  return category;
+}
 
 RegKey::RegKey(RegKey&& other) noexcept
     : api_(other.api_), handle_(std::exchange(other.handle_, kNoKey)) {}
@@ -17,7 +38,8 @@ RegKey& RegKey::operator=(RegKey&& other) noexcept {
 }
 
 void RegKey::Close() noexcept {
-  if (handle_ != kNoKey && api_ != nullptr) api_->CloseKey(handle_);
+  // A key that does not close was closed already or never was a key: either way it is gone.
+  if (handle_ != kNoKey && api_ != nullptr) static_cast<void>(api_->CloseKey(handle_));
   handle_ = kNoKey;
 }
 

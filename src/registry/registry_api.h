@@ -3,9 +3,10 @@
 // operations run unchanged over the real registry (Win32Registry) and over MemoryRegistry.
 
 #include <cstdint>
-#include <stdexcept>
 #include <string>
+#include <system_error>
 
+#include "base/status_error.h"
 #include "registry/reg_codes.h"
 
 namespace quellon {
@@ -25,10 +26,16 @@ struct RegKeyInfo {
   std::uint32_t maxValueLen = 0;      // bytes; only an upper bound for string data
 };
 
-// Every error the registry layer raises carries the text the user is shown.
-class RegistryError : public std::runtime_error {
+// The category of the Win32 error codes (RegStatus) the registry calls return.
+const std::error_category& RegistryCategory();
+
+// Every error the registry layer raises: the call's Win32 error code, and the text the user is
+// shown ("Failed to set data for 'HcwSharpness'"), which is all what() gives.
+class RegistryError : public StatusError {
  public:
-  using std::runtime_error::runtime_error;
+  RegistryError(RegStatus status, const std::string& text)
+      : StatusError(static_cast<int>(status), RegistryCategory(), text) {}
+  RegStatus status() const { return static_cast<RegStatus>(code().value()); }
 };
 
 // Names are ANSI (Windows-1252) and end at their first zero byte, as in the ...A calls. Subkey

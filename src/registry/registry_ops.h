@@ -2,19 +2,16 @@
 // The registry operations of the main window. Every call opens its key afresh with full access,
 // does one thing and closes the key again; nothing is cached between calls.
 
-#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "registry/registry_api.h"
 
 namespace quellon {
 
-// What the integer readers return for an absent or unreadable key or value. A stored -9999 reads
-// the same.
+// The marker of a missing integer: the debug lines print it for a value that was not there. A
+// stored -9999 is the marker itself, and the readers give nothing for it as for a missing value.
 inline constexpr int RegValueMissing = -9999;
-
-// What the string readers return when the key cannot be opened.
-inline constexpr const char* kStringKeyMissing = "xxxx";
 
 // The device-class key of the sound, video and game controllers; its numbered subkeys are the
 // installed device instances, whose "DriverData" subkeys hold the card drivers' parameters.
@@ -25,11 +22,17 @@ class RegistryOps {
  public:
   explicit RegistryOps(RegistryApi& api) : api_(api) {}
 
-  int GetRegIntKeyHKLM(const std::string& key, const std::string& name) const;
-  int GetRegIntKeyHKCU(const std::string& key, const std::string& name) const;
-  // Returns "xxxx" when the key cannot be opened, "" when the value is missing.
-  std::string GetRegStrKeyHKLM(const std::string& key, const std::string& name) const;
-  std::string GetRegStrKeyHKCU(const std::string& key, const std::string& name) const;
+  // A REG_DWORD of four bytes; nothing when the key or the value is missing or unreadable, when
+  // the value is of another type, or when it holds RegValueMissing.
+  [[nodiscard]] std::optional<int> GetRegIntKeyHKLM(const std::string& key,
+                                                    const std::string& name) const;
+  [[nodiscard]] std::optional<int> GetRegIntKeyHKCU(const std::string& key,
+                                                    const std::string& name) const;
+  // Nothing when the key cannot be opened; "" when the value is missing or holds no text.
+  [[nodiscard]] std::optional<std::string> GetRegStrKeyHKLM(const std::string& key,
+                                                            const std::string& name) const;
+  [[nodiscard]] std::optional<std::string> GetRegStrKeyHKCU(const std::string& key,
+                                                            const std::string& name) const;
 
   // Throw RegistryError("Failed to set data for '<name>'") on failure.
   void SetRegIntKeyHKLM(const std::string& key, const std::string& name, int value) const;
@@ -38,8 +41,12 @@ class RegistryOps {
   // Creates the key when it is missing; never reports a failure.
   void DeleteRegKeyValueHKLM(const std::string& key, const std::string& name) const;
 
-  // Fan-out over the "DriverData" subkeys of the device instances below MediaClassKey.
-  int GetRegIntKeyHKLM_all150subkeys(const std::string& name) const;
+  // Fan-out over the "DriverData" subkeys of the device instances below MediaClassKey. The read
+  // gives the value of the last instance that holds one; a listing that fails reads as missing.
+  // It throws RegistryError for a value of another type. The write throws "Failed to set data
+  // for '<name>'" when a value cannot be written or an instance list cannot be read, so that a
+  // save never passes over instances silently.
+  [[nodiscard]] std::optional<int> GetRegIntKeyHKLM_all150subkeys(const std::string& name) const;
   void SetRegIntKeyHKLM_all150subkeys(const std::string& name, int value) const;
 
   RegistryApi& api() const { return api_; }

@@ -9,8 +9,10 @@
 #include <sstream>
 #include <vector>
 
+#include "base/hex.h"
 #include "registry/reg_file.h"
 #include "registry/registry_api.h"
+#include "registry/registry_util.h"
 #include "scenario/runner.h"
 #include "testing/faulty_registry.h"
 
@@ -45,7 +47,7 @@ const std::map<std::string, size_t>& ArgumentCounts() {
 
 void Check(RegStatus status, const std::string& what) {
   if (status != kErrorSuccess)
-    throw UsageError(what + " failed with error " + std::to_string(status));
+    throw UsageError(what + " failed with error " + std::to_string(static_cast<int>(status)));
 }
 
 RegKey CreateKey(RegistryApi& api, const std::string& key) {
@@ -59,10 +61,9 @@ std::vector<uint8_t> HexBytes(const std::string& hex) {
   if (hex.size() % 2) throw UsageError("odd number of hex digits: " + hex);
   std::vector<uint8_t> bytes;
   for (size_t i = 0; i < hex.size(); i += 2) {
-    const int hi = HexDigit(hex[i]);
-    const int lo = HexDigit(hex[i + 1]);
-    if (hi < 0 || lo < 0) throw UsageError("bad hex bytes: " + hex);
-    bytes.push_back(static_cast<uint8_t>(hi * 16 + lo));
+    const auto byte = ParseHex(std::string_view(hex).substr(i, 2));
+    if (!byte) throw UsageError("bad hex bytes: " + hex);
+    bytes.push_back(static_cast<uint8_t>(*byte));
   }
   return bytes;
 }
@@ -75,9 +76,8 @@ void SetValue(RegistryApi& api, const Command& c) {
   RegType reg_type = kRegNone;
   if (type == "dword") {
     // Negative numbers are stored in two's complement, so signed and unsigned texts both fit.
-    const auto u = static_cast<uint32_t>(Number(data, INT32_MIN, UINT32_MAX));
-    bytes = {static_cast<uint8_t>(u), static_cast<uint8_t>(u >> 8), static_cast<uint8_t>(u >> 16),
-             static_cast<uint8_t>(u >> 24)};
+    const auto dword = DwordToBytes(static_cast<uint32_t>(Number(data, INT32_MIN, UINT32_MAX)));
+    bytes.assign(dword.begin(), dword.end());
     reg_type = kRegDword;
   } else if (type == "sz" || type == "expand") {
     bytes.assign(data.begin(), data.end());
@@ -106,23 +106,17 @@ std::string Hex(const std::vector<uint8_t>& bytes) {
 
 // One value as 'reg get' prints it, after the name.
 std::string DescribeValue(RegistryApi& api, RegHandle key, const std::string& name) {
-  RegType type = 0;
-  uint32_t size = 0;
-  if (api.QueryValue(key, name, &type, nullptr, &size) != kErrorSuccess) return "missing";
-  std::vector<uint8_t> data(size);
-  if (api.QueryValue(key, name, &type, data.data(), &size) != kErrorSuccess) return "missing";
-  data.resize(size);
-  if (type == kRegDword && size == 4) {
-    const int32_t v = static_cast<int32_t>(data[0] | data[1] << 8 | data[2] << 16 |
-                                           static_cast<uint32_t>(data[3]) << 24);
-    return "dword " + std::to_string(v);
-  }
-  if ((type == kRegSz || type == kRegExpandSz) && !data.empty() && data.back() == 0) {
+  RegValue value;
+  if (ReadValue(api, key, name, &value) != kErrorSuccess) return "missing";
+  const std::vector<uint8_t>& data = value.data;
+  if (value.type == kRegDword && data.size() == 4)
+    return "dword " + std::to_string(static_cast<int32_t>(DwordFromBytes(data.data())));
+  if ((value.type == kRegSz || value.type == kRegExpandSz) && !data.empty() && data.back() == 0) {
     const std::string text(data.begin(), data.end() - 1);
     if (text.find('\0') == std::string::npos)
-      return (type == kRegSz ? "sz " : "expand ") + Quote(text);
+      return (value.type == kRegSz ? "sz " : "expand ") + Quote(text);
   }
-  return "hex:" + std::to_string(type) + " " + Hex(data);
+  return "hex:" + std::to_string(value.type) + " " + Hex(data);
 }
 
 void GetValue(RegistryApi& api, const Command& c, std::ostream& out) {
@@ -135,22 +129,10 @@ void GetValue(RegistryApi& api, const Command& c, std::ostream& out) {
   out << Quote(name) << " = " << shown << "\n";
 }
 
+// The names listed before a listing fails: a dump shows what it could read.
 std::vector<std::string> Names(RegistryApi& api, RegHandle key, bool subkeys) {
   std::vector<std::string> names;
-  for (uint32_t i = 0;; ++i) {
-    std::vector<char> buf(256);
-    RegStatus s;
-    for (;;) {
-      uint32_t len = static_cast<uint32_t>(buf.size());
-      s = subkeys ? api.EnumKey(key, i, buf.data(), &len) : api.EnumValue(key, i, buf.data(), &len);
-      if (s != kErrorMoreData) {
-        if (s == kErrorSuccess) names.emplace_back(buf.data(), len);
-        break;
-      }
-      buf.resize(buf.size() * 4);
-    }
-    if (s != kErrorSuccess) break;
-  }
+  static_cast<void>(subkeys ? ListSubKeyNames(api, key, &names) : ListValueNames(api, key, &names));
   return names;
 }
 
@@ -163,15 +145,6 @@ void Dump(RegistryApi& api, RegHandle key, const std::string& shown, std::ostrea
     if (RegKey::Open(api, key, sub, kKeyAllAccess, &child) == kErrorSuccess)
       Dump(api, child.get(), shown + "\\" + sub, out);
   }
-}
-
-void DeleteTree(RegistryApi& api, RegHandle parent, const std::string& path) {
-  {
-    RegKey key;
-    if (RegKey::Open(api, parent, path, kKeyAllAccess, &key) != kErrorSuccess) return;
-    for (const std::string& sub : Names(api, key.get(), true)) DeleteTree(api, key.get(), sub);
-  }
-  api.DeleteKey(parent, path);
 }
 
 void ImportFile(RegistryApi& api, const std::string& file, const std::string& base_dir) {
@@ -211,12 +184,14 @@ void RunRegCommand(Driver& driver, const Command& c, std::ostream& out,
     CreateKey(api, arg);
   } else if (sub == "delkey") {
     const KeyPath k = ParseKey(arg);
-    DeleteTree(api, k.root, k.path);
+    // A key that is not there is deleted already.
+    static_cast<void>(DeleteKeyTree(api, k.root, k.path));
   } else if (sub == "delete") {
     const KeyPath k = ParseKey(arg);
     RegKey key;
+    // A value that is not there is deleted already.
     if (RegKey::Open(api, k.root, k.path, kKeyAllAccess, &key) == kErrorSuccess)
-      api.DeleteValue(key.get(), c.tokens[3]);
+      static_cast<void>(api.DeleteValue(key.get(), c.tokens[3]));
   } else if (sub == "dump") {
     const KeyPath k = ParseKey(arg);
     RegKey key;

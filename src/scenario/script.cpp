@@ -3,6 +3,8 @@
 #include <cctype>
 #include <sstream>
 
+#include "base/hex.h"
+
 namespace quellon::scenario {
 namespace {
 
@@ -68,13 +70,6 @@ std::vector<std::string> Tokenize(const std::string& line, int line_no) {
 }
 
 }  // namespace
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 std::vector<Command> ParseScript(const std::string& text) {
   std::vector<Command> commands;

@@ -21,9 +21,6 @@ class ScriptError : public std::runtime_error {
 
 std::vector<Command> ParseScript(const std::string& text);
 
-// The value of one hex digit, -1 for any other character.
-int HexDigit(char c);
-
 // A value as the runner prints it: printable ASCII as is, \r \n \" \\ escaped, every other byte
 // \xHH.
 std::string Quote(const std::string& text);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "registry/cp1252.h"
 #include "registry/registry_util.h"
 
 namespace quellon {
@@ -11,23 +12,23 @@ namespace {
 
 constexpr const char* kServicesMediaKey = "System\\CurrentControlSet\\Services\\Class\\MEDIA";
 constexpr const char* kControlClassKey = "System\\CurrentControlSet\\Control\\Class";
-constexpr const char* kMarkerLower = "enablevimprotection";
+constexpr const char* kMarker = "EnableVIMProtection";
 constexpr const char* kFlagName = "InsertCCinDVD";
 
-// Registry names ignore the case of ASCII letters only.
-std::string AsciiLower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
+[[noreturn]] void Failed(RegStatus status) {
+  throw RegistryError(status, std::string("Failed to set data for '") + kFlagName + "'");
 }
 
 // The key is closed again before this returns, so the walk never holds more than one key open.
-// A key that cannot be opened has no names.
+// A key that cannot be opened has no names; one whose names cannot all be read ends the walk, so
+// that no card is passed over silently.
 std::vector<std::string> SubKeysOf(RegistryApi& api, const std::string& path) {
   std::vector<std::string> names;
   RegKey key;
-  if (RegKey::Open(api, kHkeyLocalMachine, path, kKeyAllAccess, &key) == kErrorSuccess)
-    ListSubKeyNames(api, key.get(), &names);
+  if (RegKey::Open(api, kHkeyLocalMachine, path, kKeyAllAccess, &key) != kErrorSuccess)
+    return names;
+  if (const RegStatus status = ListSubKeyNames(api, key.get(), &names); status != kErrorSuccess)
+    Failed(status);
   return names;
 }
 
@@ -35,13 +36,15 @@ void MarkDriverKey(RegistryApi& api, const std::string& path, std::uint32_t flag
   RegKey key;
   if (RegKey::Open(api, kHkeyLocalMachine, path, kKeyAllAccess, &key) != kErrorSuccess) return;
   std::vector<std::string> values;
-  ListValueNames(api, key.get(), &values);
+  if (const RegStatus status = ListValueNames(api, key.get(), &values); status != kErrorSuccess)
+    Failed(status);
   const auto bytes = DwordToBytes(flag);
   for (const std::string& name : values) {
-    if (AsciiLower(name) != kMarkerLower) continue;
-    if (api.SetValue(key.get(), kFlagName, kRegDword, bytes.data(),
-                     static_cast<std::uint32_t>(bytes.size())) != kErrorSuccess)
-      throw RegistryError(std::string("Failed to set data for '") + kFlagName + "'");
+    if (!RegNamesEqual(name, kMarker)) continue;
+    if (const RegStatus status = api.SetValue(key.get(), kFlagName, kRegDword, bytes.data(),
+                                              static_cast<std::uint32_t>(bytes.size()));
+        status != kErrorSuccess)
+      Failed(status);
   }
 }
 

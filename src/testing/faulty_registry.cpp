@@ -39,9 +39,16 @@ void FaultyRegistry::FailOpenOf(RegHandle root, const std::string& path, RegStat
   openFaults_.push_back({std::move(key), code});
 }
 
+void FaultyRegistry::FailListingOf(RegHandle root, const std::string& path, RegStatus code) {
+  KeyPath key{root, {}};
+  AppendParts(path, &key.parts);
+  listingFaults_.push_back({std::move(key), code});
+}
+
 void FaultyRegistry::ClearFaults() {
   nameFaults_.clear();
   openFaults_.clear();
+  listingFaults_.clear();
   writesUntilFault_ = 0;
 }
 
@@ -59,12 +66,18 @@ std::optional<FaultyRegistry::KeyPath> FaultyRegistry::PathOf(RegHandle parent,
   return path;
 }
 
-std::optional<RegStatus> FaultyRegistry::OpenFaultFor(const std::optional<KeyPath>& path) const {
+std::optional<RegStatus> FaultyRegistry::FaultFor(const std::vector<KeyFault>& faults,
+                                                  const std::optional<KeyPath>& path) {
   if (!path) return std::nullopt;
-  for (const OpenFault& fault : openFaults_) {
+  for (const KeyFault& fault : faults) {
     if (fault.key.root == path->root && SamePath(fault.key.parts, path->parts)) return fault.code;
   }
   return std::nullopt;
+}
+
+std::optional<RegStatus> FaultyRegistry::ListingFaultFor(RegHandle key, std::uint32_t index) const {
+  if (index == 0) return std::nullopt;
+  return FaultFor(listingFaults_, PathOf(key, ""));
 }
 
 std::optional<RegStatus> FaultyRegistry::WriteFaultFor(const std::string& name) {
@@ -83,14 +96,14 @@ RegStatus FaultyRegistry::Opened(RegStatus status, std::optional<KeyPath> path, 
 RegStatus FaultyRegistry::OpenKey(RegHandle parent, const std::string& subKey, RegAccess access,
                                   RegHandle* result) {
   std::optional<KeyPath> path = PathOf(parent, subKey);
-  if (const auto fault = OpenFaultFor(path)) return *fault;
+  if (const auto fault = FaultFor(openFaults_, path)) return *fault;
   return Opened(inner().OpenKey(parent, subKey, access, result), std::move(path), result);
 }
 
 RegStatus FaultyRegistry::CreateKey(RegHandle parent, const std::string& subKey, RegAccess access,
                                     RegHandle* result) {
   std::optional<KeyPath> path = PathOf(parent, subKey);
-  if (const auto fault = OpenFaultFor(path)) return *fault;
+  if (const auto fault = FaultFor(openFaults_, path)) return *fault;
   return Opened(inner().CreateKey(parent, subKey, access, result), std::move(path), result);
 }
 
@@ -103,6 +116,18 @@ RegStatus FaultyRegistry::SetValue(RegHandle key, const std::string& name, RegTy
 RegStatus FaultyRegistry::DeleteValue(RegHandle key, const std::string& name) {
   if (const auto fault = WriteFaultFor(name)) return *fault;
   return inner().DeleteValue(key, name);
+}
+
+RegStatus FaultyRegistry::EnumKey(RegHandle key, std::uint32_t index, char* name,
+                                  std::uint32_t* length) {
+  if (const auto fault = ListingFaultFor(key, index)) return *fault;
+  return inner().EnumKey(key, index, name, length);
+}
+
+RegStatus FaultyRegistry::EnumValue(RegHandle key, std::uint32_t index, char* name,
+                                    std::uint32_t* length) {
+  if (const auto fault = ListingFaultFor(key, index)) return *fault;
+  return inner().EnumValue(key, index, name, length);
 }
 
 RegStatus FaultyRegistry::CloseKey(RegHandle key) {

@@ -21,6 +21,9 @@ class FaultyRegistry final : public ForwardingRegistry {
   void FailNthWrite(unsigned n, RegStatus code);
   // Opening or creating this key (a path below a root key) fails with `code`.
   void FailOpenOf(RegHandle root, const std::string& path, RegStatus code);
+  // Listing the subkey and value names of this key fails with `code` after the first name, as a
+  // listing does when the key changes or goes away underneath it.
+  void FailListingOf(RegHandle root, const std::string& path, RegStatus code);
   void ClearFaults();
 
   RegStatus OpenKey(RegHandle parent, const std::string& subKey, RegAccess access,
@@ -30,6 +33,9 @@ class FaultyRegistry final : public ForwardingRegistry {
   RegStatus SetValue(RegHandle key, const std::string& name, RegType type, const std::uint8_t* data,
                      std::uint32_t size) override;
   RegStatus DeleteValue(RegHandle key, const std::string& name) override;
+  RegStatus EnumKey(RegHandle key, std::uint32_t index, char* name, std::uint32_t* length) override;
+  RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name,
+                      std::uint32_t* length) override;
   RegStatus CloseKey(RegHandle key) override;
 
  private:
@@ -38,19 +44,22 @@ class FaultyRegistry final : public ForwardingRegistry {
     RegHandle root = kNoKey;
     std::vector<std::string> parts;
   };
-  struct OpenFault {
+  struct KeyFault {
     KeyPath key;
     RegStatus code;
   };
 
   std::optional<KeyPath> PathOf(RegHandle parent, const std::string& subKey) const;
-  std::optional<RegStatus> OpenFaultFor(const std::optional<KeyPath>& path) const;
+  static std::optional<RegStatus> FaultFor(const std::vector<KeyFault>& faults,
+                                           const std::optional<KeyPath>& path);
+  std::optional<RegStatus> ListingFaultFor(RegHandle key, std::uint32_t index) const;
   std::optional<RegStatus> WriteFaultFor(const std::string& name);
   RegStatus Opened(RegStatus status, std::optional<KeyPath> path, RegHandle* result);
 
   std::map<RegHandle, KeyPath> paths_;
   std::vector<std::pair<std::string, RegStatus>> nameFaults_;
-  std::vector<OpenFault> openFaults_;
+  std::vector<KeyFault> openFaults_;
+  std::vector<KeyFault> listingFaults_;
   unsigned writesUntilFault_ = 0;  // 0: no counted fault pending
   RegStatus countedCode_ = kErrorSuccess;
 };

@@ -270,9 +270,9 @@ RegStatus MemoryRegistry::CloseKey(RegHandle key) {
 
 void MemoryRegistry::DenyAccess(RegHandle root, const std::string& path, RegAccess denied) {
   Located found;
-  if (Walk(root, path, true, 0, &found) != kErrorSuccess) {
-    throw RegistryError("Cannot mark key '" + path + "' as denied");
-  }
+  const RegStatus status = Walk(root, path, true, 0, &found);
+  if (status != kErrorSuccess)
+    throw RegistryError(status, "Cannot mark key '" + path + "' as denied");
   found.node->denied = denied;
 }
 

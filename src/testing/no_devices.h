@@ -12,8 +12,8 @@ class NoDevices : public DeviceSystem {
   std::unique_ptr<DeviceMoniker> MonikerAt(const Guid&, int) override { return nullptr; }
   Guid ClsidFromString(const std::string& text) override;
   std::unique_ptr<GraphManager> CreateFilterGraph() override { return nullptr; }
-  bool ShowPropertyFrame(const ui::Form&, const std::string&, LiveFilter&,
-                         const std::vector<Guid>&) override {
+  [[nodiscard]] bool ShowPropertyFrame(const std::string&, LiveFilter&,
+                                       const std::vector<Guid>&) override {
     return false;
   }
 };

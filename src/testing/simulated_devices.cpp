@@ -156,7 +156,7 @@ std::unique_ptr<GraphManager> SimulatedDevices::CreateFilterGraph() {
 }
 
 // A frame with no pages fails before it shows, as the system's does.
-bool SimulatedDevices::ShowPropertyFrame(const ui::Form&, const std::string& caption, LiveFilter&,
+bool SimulatedDevices::ShowPropertyFrame(const std::string& caption, LiveFilter&,
                                          const std::vector<Guid>& pages) {
   if (pages.empty()) return false;
   if (record_frame_) record_frame_(FrameTitle(caption));

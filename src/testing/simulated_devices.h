@@ -48,8 +48,8 @@ class SimulatedDevices : public DeviceSystem {
   std::unique_ptr<DeviceMoniker> MonikerAt(const Guid& category, int index) override;
   Guid ClsidFromString(const std::string& text) override;
   std::unique_ptr<GraphManager> CreateFilterGraph() override;
-  bool ShowPropertyFrame(const ui::Form& owner, const std::string& caption, LiveFilter& filter,
-                         const std::vector<Guid>& pages) override;
+  [[nodiscard]] bool ShowPropertyFrame(const std::string& caption, LiveFilter& filter,
+                                       const std::vector<Guid>& pages) override;
 
   // The frame's title for a caption, as the system's property frame words it.
   static std::string FrameTitle(const std::string& caption);

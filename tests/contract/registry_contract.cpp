@@ -291,22 +291,22 @@ TEST_F(RegistryContract, OperationsReadWhatTheyWrote) {
   EXPECT_EQ(-5, ops.GetRegIntKeyHKLM(key, "INT"));
   EXPECT_EQ("C:\\Video \x92s", ops.GetRegStrKeyHKLM(key, "str"));
   EXPECT_EQ("", ops.GetRegStrKeyHKLM(key, "absent"));
-  EXPECT_EQ(kStringKeyMissing, ops.GetRegStrKeyHKLM(key + "\\Absent", "Str"));
+  EXPECT_EQ(std::nullopt, ops.GetRegStrKeyHKLM(key + "\\Absent", "Str"));
 
   RegKey opened = Create(kHkeyLocalMachine, key);
   Set(opened, "NoZero", kRegSz, B("abc"));
   Set(opened, "Short", kRegDword, {1, 2});
   EXPECT_EQ("abc", ops.GetRegStrKeyHKLM(key, "NoZero"));
-  EXPECT_EQ(RegValueMissing, ops.GetRegIntKeyHKLM(key, "Short"));
+  EXPECT_EQ(std::nullopt, ops.GetRegIntKeyHKLM(key, "Short"));
 
   ops.DeleteRegKeyValueHKLM(key + "\\Fresh", "Nothing");
   EXPECT_EQ(kErrorSuccess, Open(kHkeyLocalMachine, key + "\\Fresh"));
   ops.DeleteRegKeyValueHKLM(key, "int");
-  EXPECT_EQ(RegValueMissing, ops.GetRegIntKeyHKLM(key, "Int"));
+  EXPECT_EQ(std::nullopt, ops.GetRegIntKeyHKLM(key, "Int"));
 
   Set(scratch_, "User", kRegDword, {42, 0, 0, 0});
   EXPECT_EQ(42, ops.GetRegIntKeyHKCU(kScratch, "User"));
-  EXPECT_EQ(RegValueMissing, ops.GetRegIntKeyHKLM(kScratch, "User"));
+  EXPECT_EQ(std::nullopt, ops.GetRegIntKeyHKLM(kScratch, "User"));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 
 class MainWindow : public ::testing::Test {
  protected:
-  int ReadInt(const std::string& key, const std::string& name) {
+  std::optional<int> ReadInt(const std::string& key, const std::string& name) {
     return RegistryOps(registry).GetRegIntKeyHKLM(key, name);
   }
 

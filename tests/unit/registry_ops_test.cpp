@@ -62,10 +62,10 @@ TEST_F(RegistryOpsTest, IntegerReadersTakeOnlyFourByteDwords) {
   EXPECT_EQ(-10, ops_.GetRegIntKeyHKLM(kKey, "Negative"));
   EXPECT_EQ(7, ops_.GetRegIntKeyHKCU(kKey, "Answer"));
   for (const char* name : {"Marker", "Text", "Binary", "Short", "Long", "Absent"}) {
-    EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM(kKey, name)) << name;
+    EXPECT_EQ(std::nullopt, ops_.GetRegIntKeyHKLM(kKey, name)) << name;
   }
-  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM(kKey + "\\Absent", "Answer"));
-  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKCU("Absent", "Answer"));
+  EXPECT_EQ(std::nullopt, ops_.GetRegIntKeyHKLM(kKey + "\\Absent", "Answer"));
+  EXPECT_EQ(std::nullopt, ops_.GetRegIntKeyHKCU("Absent", "Answer"));
 }
 
 TEST_F(RegistryOpsTest, StringReadersEndAtTheFirstZeroOrTheDataEnd) {
@@ -86,16 +86,16 @@ TEST_F(RegistryOpsTest, StringReadersEndAtTheFirstZeroOrTheDataEnd) {
   EXPECT_EQ("", ops_.GetRegStrKeyHKLM(kKey, "Empty"));
   EXPECT_EQ("", ops_.GetRegStrKeyHKLM(kKey, "Number"));
   EXPECT_EQ("", ops_.GetRegStrKeyHKLM(kKey, "Absent"));
-  EXPECT_EQ("xxxx", ops_.GetRegStrKeyHKLM(kKey + "\\Absent", "Dir"));
+  EXPECT_EQ(std::nullopt, ops_.GetRegStrKeyHKLM(kKey + "\\Absent", "Dir"));
   EXPECT_EQ("D:\\", ops_.GetRegStrKeyHKCU(kKey, "Dir"));
-  EXPECT_EQ("xxxx", ops_.GetRegStrKeyHKCU("Absent", "Dir"));
+  EXPECT_EQ(std::nullopt, ops_.GetRegStrKeyHKCU("Absent", "Dir"));
 }
 
 TEST_F(RegistryOpsTest, AKeyTheUserMayNotWriteReadsAsMissing) {
   Seed("[HKEY_LOCAL_MACHINE\\" + kKey + "]\n\"Answer\"=dword:0000002a\n\"Dir\"=\"C:\\\\\"\n");
   memory_.DenyAccess(kHkeyLocalMachine, kKey, kKeySetValue);
-  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM(kKey, "Answer"));
-  EXPECT_EQ("xxxx", ops_.GetRegStrKeyHKLM(kKey, "Dir"));
+  EXPECT_EQ(std::nullopt, ops_.GetRegIntKeyHKLM(kKey, "Answer"));
+  EXPECT_EQ(std::nullopt, ops_.GetRegStrKeyHKLM(kKey, "Dir"));
   EXPECT_THROW(ops_.SetRegIntKeyHKLM(kKey, "Answer", 1), RegistryError);
   EXPECT_NO_THROW(ops_.DeleteRegKeyValueHKLM(kKey, "Answer"));
   EXPECT_EQ(42,
@@ -125,7 +125,10 @@ TEST_F(RegistryOpsTest, AFailedWriteNamesTheValueVerbatim) {
     ops_.SetRegStrKeyHKLM(kKey, name, "x");
     FAIL() << "no error";
   } catch (const RegistryError& error) {
+    // The text alone, without the words std::system_error adds for the code it keeps.
     EXPECT_STREQ("Failed to set data for 'Odd %s %n %% name'", error.what());
+    EXPECT_EQ(kErrorWriteFault, error.status());
+    EXPECT_EQ(&RegistryCategory(), &error.code().category());
   }
   faulty_.ClearFaults();
   faulty_.FailOpenOf(kHkeyLocalMachine, kKey, kErrorAccessDenied);
@@ -140,7 +143,7 @@ TEST_F(RegistryOpsTest, AFailedWriteNamesTheValueVerbatim) {
 TEST_F(RegistryOpsTest, DeleteCreatesAMissingKeyAndReportsNothing) {
   Seed("[HKEY_LOCAL_MACHINE\\" + kKey + "]\n\"Gone\"=dword:00000001\n\"Kept\"=dword:00000002\n");
   ops_.DeleteRegKeyValueHKLM(kKey, "GONE");
-  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM(kKey, "Gone"));
+  EXPECT_EQ(std::nullopt, ops_.GetRegIntKeyHKLM(kKey, "Gone"));
   ops_.DeleteRegKeyValueHKLM(kKey, "NeverThere");
   ops_.DeleteRegKeyValueHKLM(kKey + "\\Absent", "Gone");
   EXPECT_TRUE(KeyExists(kKey + "\\Absent"));
@@ -150,14 +153,14 @@ TEST_F(RegistryOpsTest, DeleteCreatesAMissingKeyAndReportsNothing) {
 }
 
 TEST_F(RegistryOpsTest, FanOutReadGivesTheLastInstanceThatHoldsTheValue) {
-  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM_all150subkeys("HcwBrightness"));
+  EXPECT_EQ(std::nullopt, ops_.GetRegIntKeyHKLM_all150subkeys("HcwBrightness"));
   Seed("[" + kInstances + "\\0003\\DriverData]\n\"HcwBrightness\"=dword:00000001\n" + "[" +
        kInstances + "\\0005\\Settings]\n\"HcwBrightness\"=dword:00000009\n" + "[" + kInstances +
        "\\0007\\driverDATA]\n\"HCWBRIGHTNESS\"=dword:00000000\n" + "[" + kInstances +
        "\\0009\\DriverData]\n\"Other\"=dword:00000004\n");
   EXPECT_EQ(0, ops_.GetRegIntKeyHKLM_all150subkeys("hcwbrightness"));
   EXPECT_EQ(4, ops_.GetRegIntKeyHKLM_all150subkeys("Other"));
-  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM_all150subkeys("Absent"));
+  EXPECT_EQ(std::nullopt, ops_.GetRegIntKeyHKLM_all150subkeys("Absent"));
   // An instance whose parameters cannot be opened holds nothing.
   memory_.DenyAccess(kHkeyLocalMachine, Instance("0007"));
   EXPECT_EQ(1, ops_.GetRegIntKeyHKLM_all150subkeys("HcwBrightness"));
@@ -170,7 +173,7 @@ TEST_F(RegistryOpsTest, FanOutReadRaisesOnAWronglyTypedValue) {
        "\"Short\"=dword:00000003\n");
   auto message = [&](const std::string& name) {
     try {
-      ops_.GetRegIntKeyHKLM_all150subkeys(name);
+      static_cast<void>(ops_.GetRegIntKeyHKLM_all150subkeys(name));
     } catch (const RegistryError& error) {
       return std::string(error.what());
     }
@@ -212,8 +215,33 @@ TEST_F(RegistryOpsTest, FanOutWriteStopsAtTheFirstFailure) {
       },
       RegistryError);
   EXPECT_EQ(3, ops_.GetRegIntKeyHKLM(Instance("0000"), "HcwHue"));
-  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM(Instance("0001"), "HcwHue"));
-  EXPECT_EQ(RegValueMissing, ops_.GetRegIntKeyHKLM(Instance("0002"), "HcwHue"));
+  EXPECT_EQ(std::nullopt, ops_.GetRegIntKeyHKLM(Instance("0001"), "HcwHue"));
+  EXPECT_EQ(std::nullopt, ops_.GetRegIntKeyHKLM(Instance("0002"), "HcwHue"));
+}
+
+// A listing that fails part-way: a load reads the value as missing, a save ends with the error
+// rather than writing to the instances listed so far only.
+TEST_F(RegistryOpsTest, AListingThatFailsIsMissingToALoadAndEndsASave) {
+  Seed("[" + kInstances + "\\0000\\DriverData]\n\"HcwHue\"=dword:00000001\n" + "[" + kInstances +
+       "\\0001\\DriverData]\n\"HcwHue\"=dword:00000002\n");
+  faulty_.FailListingOf(kHkeyLocalMachine, MediaClassKey, kErrorKeyDeleted);
+  EXPECT_EQ(std::nullopt, ops_.GetRegIntKeyHKLM_all150subkeys("HcwHue"));
+  try {
+    ops_.SetRegIntKeyHKLM_all150subkeys("HcwHue", 7);
+    FAIL() << "the failed listing went unreported";
+  } catch (const RegistryError& error) {
+    EXPECT_STREQ("Failed to set data for 'HcwHue'", error.what());
+    EXPECT_EQ(kErrorKeyDeleted, error.status());
+  }
+  EXPECT_EQ(1, ops_.GetRegIntKeyHKLM(Instance("0000"), "HcwHue"));
+
+  // One instance whose names cannot be listed: it holds nothing for a load and ends a save.
+  faulty_.ClearFaults();
+  faulty_.FailListingOf(kHkeyLocalMachine, Instance("0001"), kErrorKeyDeleted);
+  Seed("[" + kInstances + "\\0001\\DriverData]\n\"Other\"=dword:00000003\n");
+  EXPECT_EQ(1, ops_.GetRegIntKeyHKLM_all150subkeys("HcwHue"));
+  faulty_.FailListingOf(kHkeyLocalMachine, std::string(MediaClassKey) + "\\0001", kErrorKeyDeleted);
+  EXPECT_THROW(ops_.SetRegIntKeyHKLM_all150subkeys("HcwHue", 7), RegistryError);
 }
 
 TEST_F(RegistryOpsTest, FanOutWriteWithoutTheClassKeyDoesNothing) {

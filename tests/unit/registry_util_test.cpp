@@ -22,8 +22,10 @@ class GrowingRegistry : public ForwardingRegistry {
     if (data != nullptr && times_ > 0) {
       --times_;
       grown_.push_back('g');
-      inner().SetValue(key, name, kRegSz, reinterpret_cast<const std::uint8_t*>(grown_.data()),
-                       static_cast<std::uint32_t>(grown_.size()));
+      EXPECT_EQ(
+          kErrorSuccess,
+          inner().SetValue(key, name, kRegSz, reinterpret_cast<const std::uint8_t*>(grown_.data()),
+                           static_cast<std::uint32_t>(grown_.size())));
     }
     return inner().QueryValue(key, name, type, data, size);
   }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/form1.h"
+#include "base/win32/handles_win32.h"
 #include "devices/device_error.h"
 #include "devices/sys_dev_enum.h"
 #include "devices/win32/com_text_win32.h"
@@ -22,41 +23,13 @@
 namespace quellon {
 namespace {
 
-class ComApartment {
- public:
-  ComApartment() : ok_(SUCCEEDED(CoInitialize(nullptr))) {}
-  ~ComApartment() {
-    if (ok_) CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  bool ok_;
-};
-
-class Window {
- public:
-  Window()
-      : hwnd_(CreateWindowExA(0, "STATIC", "Quellon", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr)) {}
-  ~Window() { DestroyWindow(hwnd_); }
-  Window(const Window&) = delete;
-  Window& operator=(const Window&) = delete;
-  HWND get() const { return hwnd_; }
-
- private:
-  HWND hwnd_;
-};
-
 // Finds this process's property frame, records its title and closes it, as a user would.
 class FrameWatcher {
  public:
   FrameWatcher() : thread_(CreateThread(nullptr, 0, &FrameWatcher::Main, this, 0, nullptr)) {}
   ~FrameWatcher() {
     stop_ = true;
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
+    WaitForSingleObject(thread_.get(), INFINITE);
   }
   FrameWatcher(const FrameWatcher&) = delete;
   FrameWatcher& operator=(const FrameWatcher&) = delete;
@@ -64,7 +37,7 @@ class FrameWatcher {
   // The titles of the frames closed so far, separated by newlines.
   std::string Titles() {
     stop_ = true;
-    WaitForSingleObject(thread_, INFINITE);
+    WaitForSingleObject(thread_.get(), INFINITE);
     return titles_;
   }
 
@@ -98,7 +71,7 @@ class FrameWatcher {
 
   std::atomic<bool> stop_{false};
   std::string titles_;
-  HANDLE thread_;
+  win32::UniqueHandle thread_;
 };
 
 class DirectShowDevicesTest : public ::testing::Test {
@@ -107,9 +80,12 @@ class DirectShowDevicesTest : public ::testing::Test {
     prefix.Add({false, name, "{17CCA71B-ECD7-11D0-B908-00A0C9223196}", procamp, pages});
   }
 
-  ComApartment com;
+  win32::ComApartment com;
   StandinPrefix prefix;
-  Window owner;
+  // The owner of the property frames: a plain window of this process.
+  win32::UniqueWindow owner{CreateWindowExA(0, "STATIC", "Quellon", WS_OVERLAPPEDWINDOW, 0, 0, 200,
+                                            100, nullptr, nullptr, GetModuleHandleA(nullptr),
+                                            nullptr)};
   DirectShowDevices devices{[this] { return owner.get(); }};
   MemoryRegistry registry;
   ui::HeadlessPlatform platform;
@@ -220,7 +196,7 @@ TEST_F(DirectShowDevicesTest, ARejectedClassTextCarriesTheSystemsCode) {
     devices.ClsidFromString("not a class");
     FAIL() << "accepted";
   } catch (const ClassStringError& e) {
-    EXPECT_EQ(e.code(), kInvalidClassString);
+    EXPECT_EQ(static_cast<std::uint32_t>(e.code().value()), kInvalidClassString);
     EXPECT_FALSE(std::string(e.what()).empty());
   }
   EXPECT_EQ(devices.ClsidFromString("{17cca71b-ecd7-11d0-b908-00a0c9223196}"), kProxyClass);

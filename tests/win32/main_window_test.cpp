@@ -16,9 +16,10 @@
 
 #include "app/form1.h"
 #include "app/res/resource_ids.h"
-#include "testing/simulated_devices.h"
+#include "base/win32/handles_win32.h"
 #include "live_window.h"
 #include "testing/memory_registry.h"
+#include "testing/simulated_devices.h"
 
 namespace quellon::testing {
 namespace {
@@ -36,20 +37,17 @@ bool Inside(const RECT& inner, const RECT& outer) {
 
 // The widest item text of a drop-down box, measured in the box's font.
 int WidestItem(HWND box) {
-  HDC dc = GetDC(box);
-  const HGDIOBJ old =
-      SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
+  win32::WindowDC dc(box);
+  dc.Select(reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
   int widest = 0;
   const auto count = static_cast<int>(SendMessageA(box, CB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     char text[512] = {};
     SendMessageA(box, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
     SIZE size{};
-    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    GetTextExtentPoint32A(dc.get(), text, lstrlenA(text), &size);
     widest = std::max(widest, static_cast<int>(size.cx));
   }
-  SelectObject(dc, old);
-  ReleaseDC(box, dc);
   return widest;
 }
 
@@ -118,9 +116,8 @@ TEST_F(MainWindowOnScreen, LiesInsideTheWorkAreaWithResetAndSaveInReach) {
   if (const char* screen = std::getenv("QUELLON_SCREEN")) {
     int dpi = 0, width = 0, height = 0;
     ASSERT_EQ(std::sscanf(screen, "%d %dx%d", &dpi, &width, &height), 3) << screen;
-    HDC dc = GetDC(nullptr);
-    EXPECT_EQ(GetDeviceCaps(dc, LOGPIXELSY), dpi);
-    ReleaseDC(nullptr, dc);
+    const win32::WindowDC display(nullptr);
+    EXPECT_EQ(GetDeviceCaps(display.get(), LOGPIXELSY), dpi);
     EXPECT_EQ(monitor.rcMonitor.right - monitor.rcMonitor.left, width);
     EXPECT_EQ(monitor.rcMonitor.bottom - monitor.rcMonitor.top, height);
   }
@@ -161,8 +158,8 @@ TEST_F(MainWindowOnScreen, TheSmallIconIsDestroyedWithTheWindow) {
   ASSERT_TRUE(shown);
   ICONINFO info{};
   ASSERT_TRUE(GetIconInfo(shown, &info));
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
+  // The copies of the icon's bitmaps that the call hands over.
+  const win32::UniqueBitmap color(info.hbmColor), mask(info.hbmMask);
   platform.AttachMirror(nullptr);
   loop.reset();
   mirror.reset();

@@ -7,23 +7,9 @@
 
 #include <string>
 
+#include "base/win32/handles_win32.h"
+
 namespace {
-
-class ScopedKey {
- public:
-  ScopedKey() = default;
-  ~ScopedKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  ScopedKey(const ScopedKey&) = delete;
-  ScopedKey& operator=(const ScopedKey&) = delete;
-
-  HKEY* out() { return &key_; }
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
 
 TEST(PlatformSmoke, RunsOnNtFamilyWithWindows1252) {
   const DWORD version = GetVersion();
@@ -37,9 +23,11 @@ class RegistrySmoke : public ::testing::Test {
  protected:
   void SetUp() override {
     path_ = "Software\\Quellon-smoke-" + std::to_string(GetCurrentProcessId());
+    HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                              nullptr, key_.out(), nullptr),
+                              nullptr, &key, nullptr),
               ERROR_SUCCESS);
+    key_.reset(key);
   }
   void TearDown() override { RegDeleteKeyA(HKEY_CURRENT_USER, path_.c_str()); }
 
@@ -63,7 +51,7 @@ class RegistrySmoke : public ::testing::Test {
   }
 
   std::string path_;
-  ScopedKey key_;
+  quellon::win32::UniqueKey key_;
 };
 
 TEST_F(RegistrySmoke, DwordKeepsAllBitsIncludingNegativeValues) {
@@ -101,9 +89,10 @@ TEST_F(RegistrySmoke, MissingValueAndDeletedKeyAreReportedAsNotFound) {
             ERROR_FILE_NOT_FOUND);
 
   ASSERT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, path_.c_str()), ERROR_SUCCESS);
-  ScopedKey reopened;
-  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, KEY_READ, reopened.out()),
+  HKEY reopened = nullptr;
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path_.c_str(), 0, KEY_READ, &reopened),
             ERROR_FILE_NOT_FOUND);
+  const quellon::win32::UniqueKey owned(reopened);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win32/handles_win32.h"
 #include "live_window.h"
 #include "ui/win32/text_win32.h"
 
@@ -219,10 +220,8 @@ class RuleForm : public ui::Form {
 
 // What of a window's client area can be drawn on: NULLREGION when nothing.
 int VisiblePart(HWND window, RECT* box) {
-  HDC dc = GetDC(window);
-  const int kind = GetClipBox(dc, box);
-  ReleaseDC(window, dc);
-  return kind;
+  const win32::WindowDC dc(window);
+  return GetClipBox(dc.get(), box);
 }
 
 TEST(WindowMirrorRules, RulesInAGroupBoxShowAndHideNothingElse) {

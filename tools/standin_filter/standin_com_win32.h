@@ -3,14 +3,15 @@
 // live objects and locks that DllCanUnloadNow reports.
 
 #include <windows.h>
-#include <wrl/client.h>
 
 #include <atomic>
 #include <memory>
 
+#include "base/win32/handles_win32.h"
+
 namespace standin {
 
-using Microsoft::WRL::ComPtr;
+using quellon::win32::ComPtr;
 
 std::atomic<long>& LiveObjects();
 

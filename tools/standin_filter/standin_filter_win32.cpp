@@ -34,12 +34,9 @@ class NoPins : public RefCounted<IEnumPins> {
 
 // A DWORD value of the device's property bag that is present and not zero.
 bool BagFlag(IPropertyBag& bag, const wchar_t* name) {
-  VARIANT v;
-  VariantInit(&v);
-  const bool set = SUCCEEDED(bag.Read(name, &v, nullptr)) &&
-                   SUCCEEDED(VariantChangeType(&v, &v, 0, VT_I4)) && v.lVal != 0;
-  VariantClear(&v);
-  return set;
+  quellon::win32::Variant v;
+  return SUCCEEDED(bag.Read(name, v.ptr(), nullptr)) &&
+         SUCCEEDED(VariantChangeType(v.ptr(), v.ptr(), 0, VT_I4)) && v.get().lVal != 0;
 }
 
 }  // namespace
@@ -132,12 +129,11 @@ HRESULT Filter::InitNew() {
 // friendly name, and the switches of the failure variants.
 HRESULT Filter::Load(IPropertyBag* bag, IErrorLog*) {
   if (!bag) return E_POINTER;
-  VARIANT name;
-  VariantInit(&name);
-  name.vt = VT_BSTR;
-  if (SUCCEEDED(bag->Read(L"FriendlyName", &name, nullptr)) && name.vt == VT_BSTR && name.bstrVal)
-    device_name_ = name.bstrVal;
-  VariantClear(&name);
+  quellon::win32::Variant name;
+  name.ptr()->vt = VT_BSTR;
+  if (SUCCEEDED(bag->Read(L"FriendlyName", name.ptr(), nullptr)) && name.get().vt == VT_BSTR &&
+      name.get().bstrVal)
+    device_name_ = name.get().bstrVal;
   procamp_ = !BagFlag(*bag, kNoProcAmpValue);
   pages_ = !BagFlag(*bag, kNoPagesValue);
   return S_OK;

@@ -65,13 +65,13 @@ HRESULT Page::SetPageSite(IPropertyPageSite* site) {
 HRESULT Page::Activate(HWND parent, LPCRECT rect, BOOL) {
   DestroyWindows();
   const RECT r = rect ? *rect : RECT{0, 0, kPageSize.cx, kPageSize.cy};
-  panel_ = CreateWindowExW(WS_EX_CONTROLPARENT, L"STATIC", L"", WS_CHILD, r.left, r.top,
-                           r.right - r.left, r.bottom - r.top, parent, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
+  panel_.reset(CreateWindowExW(WS_EX_CONTROLPARENT, L"STATIC", L"", WS_CHILD, r.left, r.top,
+                               r.right - r.left, r.bottom - r.top, parent, nullptr,
+                               GetModuleHandleW(nullptr), nullptr));
   if (!panel_) return E_FAIL;
-  Child(L"STATIC", ValuesText(procamp_.Get()), 0, panel_, 8, 8, 160, 90);
-  Child(L"STATIC", L"New brightness:", 0, panel_, 8, 104, 120, 20);
-  brightness_ = Child(L"EDIT", L"", WS_BORDER | WS_TABSTOP, panel_, 132, 102, 60, 22);
+  Child(L"STATIC", ValuesText(procamp_.Get()), 0, panel_.get(), 8, 8, 160, 90);
+  Child(L"STATIC", L"New brightness:", 0, panel_.get(), 8, 104, 120, 20);
+  brightness_ = Child(L"EDIT", L"", WS_BORDER | WS_TABSTOP, panel_.get(), 132, 102, 60, 22);
   return S_OK;
 }
 
@@ -81,8 +81,7 @@ HRESULT Page::Deactivate() {
 }
 
 void Page::DestroyWindows() {
-  if (panel_) DestroyWindow(panel_);  // its children go with it
-  panel_ = nullptr;
+  panel_.reset();  // its children go with it
   brightness_ = nullptr;
 }
 
@@ -112,15 +111,15 @@ HRESULT Page::SetObjects(ULONG count, IUnknown** objects) {
 }
 
 HRESULT Page::Show(UINT cmd) {
-  if (panel_) ShowWindow(panel_, static_cast<int>(cmd));
+  if (panel_) ShowWindow(panel_.get(), static_cast<int>(cmd));
   return S_OK;
 }
 
 HRESULT Page::Move(LPCRECT rect) {
   if (!rect) return E_POINTER;
   if (panel_)
-    MoveWindow(panel_, rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top,
-               TRUE);
+    MoveWindow(panel_.get(), rect->left, rect->top, rect->right - rect->left,
+               rect->bottom - rect->top, TRUE);
   return S_OK;
 }
 

@@ -33,7 +33,7 @@ class Page : public RefCounted<IPropertyPage> {
 
   ComPtr<IPropertyPageSite> site_;
   ComPtr<IAMVideoProcAmp> procamp_;
-  HWND panel_ = nullptr;  // the page's window; the value label and the box are its children
+  quellon::win32::UniqueWindow panel_;  // the page's window; the label and the box are its children
   HWND brightness_ = nullptr;
 };
 

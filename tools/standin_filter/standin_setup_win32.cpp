@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "base/win32/handles_win32.h"
+
 namespace quellon {
 namespace {
 
@@ -13,37 +15,35 @@ constexpr const char* kCategories = "{DA4E3DA0-D07D-11D0-BD50-00A0C911CE86}";
 constexpr const char* kVideoInput = "{860BB310-5D01-11D0-BD3B-00A0C911CE86}";
 constexpr const char* kEncoder = "{19689BF6-C384-48FD-AD51-90E58C79F70B}";
 
-class Key {
- public:
-  explicit Key(const std::string& path) {
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &key_, nullptr) != ERROR_SUCCESS)
-      throw std::runtime_error("cannot create " + path);
-  }
-  ~Key() { RegCloseKey(key_); }
-  Key(const Key&) = delete;
-  Key& operator=(const Key&) = delete;
+using quellon::win32::UniqueKey;
 
-  void Set(const char* name, const std::string& text) {
-    RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                   static_cast<DWORD>(text.size() + 1));
-  }
-  void Set(const char* name, DWORD value) {
-    RegSetValueExA(key_, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-  }
-  bool Get(const char* name, std::string& text) {
-    char buf[MAX_PATH * 2] = "";
-    DWORD size = sizeof buf - 1;
-    if (RegQueryValueExA(key_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buf), &size) !=
-        ERROR_SUCCESS)
-      return false;
-    text = buf;
-    return true;
-  }
+UniqueKey CreateKey(const std::string& path) {
+  HKEY key = nullptr;
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                      &key, nullptr) != ERROR_SUCCESS)
+    throw std::runtime_error("cannot create " + path);
+  return UniqueKey(key);
+}
 
- private:
-  HKEY key_ = nullptr;
-};
+void SetText(const UniqueKey& key, const char* name, const std::string& text) {
+  RegSetValueExA(key.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                 static_cast<DWORD>(text.size() + 1));
+}
+
+void SetDword(const UniqueKey& key, const char* name, DWORD value) {
+  RegSetValueExA(key.get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                 sizeof value);
+}
+
+bool GetText(const UniqueKey& key, const char* name, std::string& text) {
+  char buf[MAX_PATH * 2] = "";
+  DWORD size = sizeof buf - 1;
+  if (RegQueryValueExA(key.get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(buf), &size) !=
+      ERROR_SUCCESS)
+    return false;
+  text = buf;
+  return true;
+}
 
 std::string Utf8ToAnsi(const std::string& text) {
   if (text.empty()) return {};
@@ -77,23 +77,23 @@ std::string StandinPrefix::DllPath() {
 
 StandinPrefix::StandinPrefix() {
   {
-    Key proxy(Server(kProxy));
-    had_proxy_server_ = proxy.Get(nullptr, old_proxy_server_);
-    proxy.Set(nullptr, DllPath());
-    proxy.Set("ThreadingModel", std::string("Both"));
+    const UniqueKey proxy = CreateKey(Server(kProxy));
+    had_proxy_server_ = GetText(proxy, nullptr, old_proxy_server_);
+    SetText(proxy, nullptr, DllPath());
+    SetText(proxy, "ThreadingModel", "Both");
   }
   const std::string page = std::string(kClasses) + kPage;
-  Key(page).Set(nullptr, std::string("Quellon stand-in page"));
+  SetText(CreateKey(page), nullptr, "Quellon stand-in page");
   keys_.push_back(page);
-  Key server(Server(kPage));
-  server.Set(nullptr, DllPath());
-  server.Set("ThreadingModel", std::string("Both"));
+  const UniqueKey server = CreateKey(Server(kPage));
+  SetText(server, nullptr, DllPath());
+  SetText(server, "ThreadingModel", "Both");
   keys_.push_back(Server(kPage));
   // The encoder category is listed among the system's categories only where a card installs it.
   const std::string category = std::string(kClasses) + kCategories + "\\Instance\\" + kEncoder;
-  Key encoder(category);
-  encoder.Set("FriendlyName", std::string("Encoder"));
-  encoder.Set("CLSID", std::string(kEncoder));
+  const UniqueKey encoder = CreateKey(category);
+  SetText(encoder, "FriendlyName", "Encoder");
+  SetText(encoder, "CLSID", kEncoder);
   keys_.push_back(category);
 }
 
@@ -101,7 +101,7 @@ StandinPrefix::~StandinPrefix() {
   for (auto it = keys_.rbegin(); it != keys_.rend(); ++it)
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, it->c_str());
   if (had_proxy_server_) {
-    Key(Server(kProxy)).Set(nullptr, old_proxy_server_);
+    SetText(CreateKey(Server(kProxy)), nullptr, old_proxy_server_);
   } else {
     RegDeleteKeyA(HKEY_LOCAL_MACHINE, Server(kProxy).c_str());
   }
@@ -113,12 +113,12 @@ void StandinPrefix::Add(const StandinDevice& device) {
   wsprintfA(id, "Quellon stand-in %04d", ++added_);
   const std::string path =
       std::string(kClasses) + (device.encoder ? kEncoder : kVideoInput) + "\\Instance\\" + id;
-  Key key(path);
+  const UniqueKey key = CreateKey(path);
   keys_.push_back(path);
-  key.Set("FriendlyName", device.name);
-  if (!device.clsid.empty()) key.Set("CLSID", device.clsid);
-  if (!device.procamp) key.Set("StandinNoProcAmp", DWORD{1});
-  if (!device.pages) key.Set("StandinNoPages", DWORD{1});
+  SetText(key, "FriendlyName", device.name);
+  if (!device.clsid.empty()) SetText(key, "CLSID", device.clsid);
+  if (!device.procamp) SetDword(key, "StandinNoProcAmp", 1);
+  if (!device.pages) SetDword(key, "StandinNoPages", 1);
 }
 
 std::string StandinPrefix::TakeProcampLog() {

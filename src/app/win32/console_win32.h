@@ -6,8 +6,9 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string_view>
+
+#include "base/win32/handles_win32.h"
 
 namespace quellon {
 
@@ -18,12 +19,9 @@ class ConsoleStreams {
   void WriteErr(std::string_view text) const { Write(err_, text); }
 
  private:
-  struct HandleCloser {
-    void operator()(HANDLE h) const { CloseHandle(h); }
-  };
   static void Write(HANDLE to, std::string_view text);
 
-  std::unique_ptr<void, HandleCloser> console_;  // the parent's console, when it is used
+  win32::UniqueHandle console_;  // the parent's console, when it is used
   HANDLE out_ = nullptr;
   HANDLE err_ = nullptr;
 };

@@ -15,11 +15,11 @@
 #include "app/form1.h"
 #include "app/res/resource_ids.h"
 #include "app/win32/console_win32.h"
+#include "base/win32/handles_win32.h"
 #include "devices/win32/directshow_devices_win32.h"
 #include "quellon_version.h"
 #include "registry/win32/registry_win32.h"
 #include "ui/application.h"
-#include "ui/win32/handles_win32.h"
 #include "ui/win32/message_loop_win32.h"
 #include "ui/win32/mirror_win32.h"
 #include "ui/win32/platform_win32.h"
@@ -37,7 +37,7 @@ namespace {
 
 int RunProgram(HINSTANCE instance, int show) {
   using namespace quellon;
-  ui::win32::ComApartment com;  // before the window: the filter graph lives in this apartment
+  win32::ComApartment com;  // before the window: the filter graph lives in this apartment
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES |
                                                      ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);

@@ -8,24 +8,11 @@
 namespace quellon {
 namespace {
 
-// Frees the variant's contents whatever way the read ends.
-class Variant {
- public:
-  Variant() { VariantInit(&v_); }
-  ~Variant() { VariantClear(&v_); }
-  Variant(const Variant&) = delete;
-  Variant& operator=(const Variant&) = delete;
-  VARIANT* operator&() { return &v_; }
-  const VARIANT& get() const { return v_; }
-
- private:
-  VARIANT v_;
-};
-
 std::optional<std::string> ReadText(IPropertyBag& bag, const wchar_t* name, size_t max_units) {
-  Variant value;
-  (&value)->vt = VT_BSTR;
-  if (bag.Read(name, &value, nullptr) != S_OK || value.get().vt != VT_BSTR) return std::nullopt;
+  win32::Variant value;
+  value.ptr()->vt = VT_BSTR;
+  if (bag.Read(name, value.ptr(), nullptr) != S_OK || value.get().vt != VT_BSTR)
+    return std::nullopt;
   return WideToAnsi(value.get().bstrVal, max_units);
 }
 
@@ -97,8 +84,8 @@ std::unique_ptr<GraphManager> DirectShowDevices::CreateFilterGraph() {
   return std::make_unique<DirectShowGraph>(std::move(graph));
 }
 
-bool DirectShowDevices::ShowPropertyFrame(const ui::Form&, const std::string& caption,
-                                          LiveFilter& filter, const std::vector<Guid>& pages) {
+bool DirectShowDevices::ShowPropertyFrame(const std::string& caption, LiveFilter& filter,
+                                          const std::vector<Guid>& pages) {
   std::vector<GUID> ids;
   for (const Guid& g : pages) ids.push_back(ToGUID(g));
   IUnknown* object = static_cast<DirectShowFilter&>(filter).get();

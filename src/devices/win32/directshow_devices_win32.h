@@ -21,8 +21,8 @@ class DirectShowDevices : public DeviceSystem {
   std::unique_ptr<DeviceMoniker> MonikerAt(const Guid& category, int index) override;
   Guid ClsidFromString(const std::string& text) override;
   std::unique_ptr<GraphManager> CreateFilterGraph() override;
-  bool ShowPropertyFrame(const ui::Form& owner, const std::string& caption, LiveFilter& filter,
-                         const std::vector<Guid>& pages) override;
+  [[nodiscard]] bool ShowPropertyFrame(const std::string& caption, LiveFilter& filter,
+                                       const std::vector<Guid>& pages) override;
 
  private:
   std::function<HWND()> owner_window_;

@@ -16,10 +16,6 @@ class DirectShowProcAmp : public VideoProcAmp {
   ComPtr<IAMVideoProcAmp> procamp_;
 };
 
-struct TaskMemFree {
-  void operator()(void* p) const { CoTaskMemFree(p); }
-};
-
 }  // namespace
 
 std::optional<std::string> FilterName(IBaseFilter& filter) {
@@ -44,7 +40,7 @@ std::optional<std::vector<Guid>> DirectShowFilter::PropertyPages() {
   if (FAILED(filter_.As(&specify))) return std::nullopt;
   CAUUID pages{};
   if (FAILED(specify->GetPages(&pages))) return std::nullopt;
-  const std::unique_ptr<GUID, TaskMemFree> elems(pages.pElems);
+  const win32::TaskMem<GUID> elems(pages.pElems);
   std::vector<Guid> out;
   if (elems)
     for (ULONG i = 0; i < pages.cElems; ++i) out.push_back(FromGUID(elems.get()[i]));

@@ -4,13 +4,13 @@
 #include <windows.h>
 // windows.h first: the DirectShow headers rely on it.
 #include <dshow.h>
-#include <wrl/client.h>
 
+#include "base/win32/handles_win32.h"
 #include "devices/device_system.h"
 
 namespace quellon {
 
-using Microsoft::WRL::ComPtr;
+using win32::ComPtr;
 
 class DirectShowFilter : public LiveFilter {
  public:

@@ -6,13 +6,19 @@
 
 namespace quellon {
 
-static_assert(kErrorSuccess == ERROR_SUCCESS && kErrorFileNotFound == ERROR_FILE_NOT_FOUND &&
-              kErrorAccessDenied == ERROR_ACCESS_DENIED &&
-              kErrorInvalidHandle == ERROR_INVALID_HANDLE &&
-              kErrorOutOfMemory == ERROR_OUTOFMEMORY && kErrorWriteFault == ERROR_WRITE_FAULT &&
-              kErrorInvalidParameter == ERROR_INVALID_PARAMETER &&
-              kErrorBadPathname == ERROR_BAD_PATHNAME && kErrorMoreData == ERROR_MORE_DATA &&
-              kErrorNoMoreItems == ERROR_NO_MORE_ITEMS && kErrorKeyDeleted == ERROR_KEY_DELETED);
+// The portable codes are the system's own.
+constexpr bool Same(RegStatus status, LSTATUS system) {
+  return static_cast<LSTATUS>(status) == system;
+}
+static_assert(
+    Same(kErrorSuccess, ERROR_SUCCESS) && Same(kErrorFileNotFound, ERROR_FILE_NOT_FOUND) &&
+    Same(kErrorAccessDenied, ERROR_ACCESS_DENIED) &&
+    Same(kErrorInvalidHandle, ERROR_INVALID_HANDLE) && Same(kErrorOutOfMemory, ERROR_OUTOFMEMORY) &&
+    Same(kErrorInvalidData, ERROR_INVALID_DATA) && Same(kErrorWriteFault, ERROR_WRITE_FAULT) &&
+    Same(kErrorInvalidParameter, ERROR_INVALID_PARAMETER) &&
+    Same(kErrorBadPathname, ERROR_BAD_PATHNAME) && Same(kErrorMoreData, ERROR_MORE_DATA) &&
+    Same(kErrorNoMoreItems, ERROR_NO_MORE_ITEMS) && Same(kErrorKeyDeleted, ERROR_KEY_DELETED) &&
+    Same(kErrorDatatypeMismatch, ERROR_DATATYPE_MISMATCH));
 static_assert(kRegNone == REG_NONE && kRegSz == REG_SZ && kRegExpandSz == REG_EXPAND_SZ &&
               kRegBinary == REG_BINARY && kRegDword == REG_DWORD &&
               kRegDwordBigEndian == REG_DWORD_BIG_ENDIAN && kRegLink == REG_LINK &&

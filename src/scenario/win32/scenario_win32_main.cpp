@@ -8,13 +8,13 @@
 #include <commctrl.h>  // needs the types of windows.h
 // clang-format on
 
+#include "base/win32/handles_win32.h"
 #include "scenario/script_file.h"
 #include "scenario/win32/window_driver_win32.h"
-#include "ui/win32/handles_win32.h"
 
 int main(int argc, char** argv) {
   using namespace quellon::scenario;
-  quellon::ui::win32::ComApartment com;
+  quellon::win32::ComApartment com;
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES |
                                                      ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);

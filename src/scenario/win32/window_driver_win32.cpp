@@ -6,6 +6,7 @@
 // clang-format on
 
 #include "app/res/resource_ids.h"
+#include "base/win32/handles_win32.h"
 #include "ui/controls.h"
 
 namespace quellon::scenario {
@@ -92,13 +93,14 @@ void WindowDriver::Activate() {
   const HWND form = mirror_ ? mirror_->form_window() : nullptr;
   if (!form) throw UsageError("the window has not been started");
   const POINT away = RestingPlace();
-  const HWND other = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, away.x,
-                                     away.y, 1, 1, nullptr, nullptr, instance_, nullptr);
-  SetActiveWindow(other);
+  win32::UniqueWindow other(CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE,
+                                            away.x, away.y, 1, 1, nullptr, nullptr, instance_,
+                                            nullptr));
+  SetActiveWindow(other.get());
   Pump(20);
   SetActiveWindow(form);
   SetForegroundWindow(form);
-  DestroyWindow(other);
+  other.reset();
   Pump(20);
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "base/win32/handles_win32.h"
+
 namespace quellon::ui::win32 {
 namespace {
 
@@ -18,19 +20,17 @@ std::string ItemText(HWND box, int index) {
 
 // The widest item text in the box's own font.
 int WidestItem(HWND box, int count) {
-  HDC dc = GetDC(box);
+  quellon::win32::WindowDC dc(box);
   if (!dc) return 0;
   const auto font = reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0));
-  const HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(SYSTEM_FONT));
+  dc.Select(font ? font : GetStockObject(SYSTEM_FONT));
   int widest = 0;
   for (int i = 0; i < count; ++i) {
     const std::string text = ItemText(box, i);
     SIZE size{};
-    if (GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size))
+    if (GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size))
       widest = std::max(widest, static_cast<int>(size.cx));
   }
-  SelectObject(dc, old);
-  ReleaseDC(box, dc);
   return widest;
 }
 

@@ -28,7 +28,7 @@ HFONT FontSet::Get(bool bold, bool italic, int point_size) {
   if (point_size > 0) lf.lfHeight = -MulDiv(point_size, dpi_, 72);
   HFONT font = CreateFontIndirectA(&lf);
   if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  return fonts_.emplace(key, UniqueFont(font)).first->second.get();
+  return fonts_.emplace(key, quellon::win32::UniqueFont(font)).first->second.get();
 }
 
 }  // namespace quellon::ui::win32

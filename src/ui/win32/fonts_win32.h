@@ -7,7 +7,7 @@
 #include <map>
 #include <tuple>
 
-#include "ui/win32/handles_win32.h"
+#include "base/win32/handles_win32.h"
 
 namespace quellon::ui::win32 {
 
@@ -20,7 +20,7 @@ class FontSet {
  private:
   LOGFONTA base_{};
   int dpi_;
-  std::map<std::tuple<bool, bool, int>, UniqueFont> fonts_;
+  std::map<std::tuple<bool, bool, int>, quellon::win32::UniqueFont> fonts_;
 };
 
 }  // namespace quellon::ui::win32

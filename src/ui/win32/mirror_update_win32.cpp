@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "base/win32/handles_win32.h"
 #include "ui/win32/drop_down_win32.h"
 #include "ui/win32/mirror_win32.h"
 #include "ui/win32/text_win32.h"
@@ -19,9 +20,9 @@ constexpr int kDropDownHeight = 160;  // room for the open list of a drop-down
 
 // All tabs are as wide as the widest caption needs.
 void SizeTabs(HWND tabs, HFONT font) {
-  HDC dc = GetDC(tabs);
+  quellon::win32::WindowDC dc(tabs);
   if (!dc) return;
-  const HGDIOBJ old = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  dc.Select(font ? font : GetStockObject(DEFAULT_GUI_FONT));
   int widest = 0;
   const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
@@ -32,11 +33,9 @@ void SizeTabs(HWND tabs, HFONT font) {
     item.cchTextMax = sizeof caption;
     SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
     SIZE size{};
-    GetTextExtentPoint32A(dc, caption, lstrlenA(caption), &size);
+    GetTextExtentPoint32A(dc.get(), caption, lstrlenA(caption), &size);
     widest = std::max(widest, static_cast<int>(size.cx));
   }
-  SelectObject(dc, old);
-  ReleaseDC(tabs, dc);
   const int padding = 2 * GetSystemMetrics(SM_CXEDGE) + 16;
   SendMessageA(tabs, TCM_SETITEMSIZE, 0, MAKELPARAM(widest + padding, 0));
 }

@@ -10,11 +10,11 @@
 #include <memory>
 #include <set>
 
+#include "base/win32/handles_win32.h"
 #include "ui/application.h"
 #include "ui/control.h"
 #include "ui/controls.h"
 #include "ui/win32/fonts_win32.h"
-#include "ui/win32/handles_win32.h"
 
 namespace quellon::ui::win32 {
 
@@ -97,9 +97,9 @@ class Win32Mirror : public ControlObserver {
   RECT work_area_{};  // of the monitor the window is placed on
   int dpi_ = 96;
   std::unique_ptr<FontSet> fonts_;
-  UniqueIcon small_icon_;  // declared before the window, so that it outlives it
+  quellon::win32::UniqueIcon small_icon_;  // declared before the window, so that it outlives it
   HWND form_window_ = nullptr;
-  UniqueWindow form_owner_;
+  quellon::win32::UniqueWindow form_owner_;
   std::map<const Control*, Native> natives_;
   std::map<HWND, Control*> controls_;
   std::set<Control*> unmade_pages_;  // hidden since the start, no windows yet

@@ -12,7 +12,7 @@ namespace quellon::ui {
 // at the desktop, nothing preselected. Returns the chosen folder's path as the shell gives it (no
 // trailing backslash except for a drive root), or nothing when the user cancels or picks
 // something that has no file-system path.
-std::optional<std::string> BrowseForFolderWin32(HWND owner, const std::string& title);
+[[nodiscard]] std::optional<std::string> BrowseForFolderWin32(HWND owner, const std::string& title);
 
 // True when `path` names an existing folder (a trailing backslash is allowed).
 bool FolderExistsWin32(const std::string& path);
