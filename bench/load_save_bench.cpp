@@ -43,7 +43,7 @@ int main() {
     quellon::ui::Application app(platform);
     quellon::NoDevices devices;
     quellon::TForm1 form(app, registry, devices);
-    form.Frame150.CheckBox5.SetChecked(true);
+    form.Frame150.brightness.save.SetChecked(true);
     const double read = Millis(
         20, [&] { static_cast<void>(ops.GetRegIntKeyHKLM_all150subkeys("IsStaticTemporal")); });
     const double load = Millis(10, [&] { form.GetSettingsFromRegistry(); });

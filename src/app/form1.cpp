@@ -127,37 +127,37 @@ void TForm1::TabControl1Change() {
       FrameWintv2k.SetEditBoxen();
       InstallHook(FrameWintv2k);
       FrameWintv2k.SetVisible(true);
-      app_.SetFocus(FrameWintv2k.ForceCountry);
+      app_.SetFocus(FrameWintv2k.country_code.ForceCountry);
       break;
     case 2:
       TitleLabel.SetCaption("Settings for the hauppauge PVR 250 and 350");
       Frame250.SetEditBoxen();
-      ShowPvrPropPage(DeviceKind::Pvr250Capture, 0, true);
-      SelectFirstEntry(Frame250.CaptureBox);
+      ShowPvrPropPage(DeviceKind::Pvr250Capture);
+      SelectFirstEntry(Frame250.capture_list.list);
       InstallHook(Frame250);
       Frame250.SetVisible(true);
-      app_.SetFocus(Frame250.TrackBar1);
+      app_.SetFocus(Frame250.tuner_volume.slider);
       break;
     case 3:
-      if (Frame150.VolLinked.checked()) Frame150.TrackBar4.SetEnabled(false);
-      if (Frame150.VolLinked.checked()) Frame150.Edit4.SetEnabled(false);
-      if (Frame150.VolLinked.checked()) Frame150.Label7.SetEnabled(false);
+      if (Frame150.VolLinked.checked()) Frame150.line_in_right.slider.SetEnabled(false);
+      if (Frame150.VolLinked.checked()) Frame150.line_in_right.edit.SetEnabled(false);
+      if (Frame150.VolLinked.checked()) Frame150.line_in_right.caption.SetEnabled(false);
       InstallHook(Frame150);
       Frame150.SetEditBoxen();
       TitleLabel.SetCaption("Settings for the hauppauge PVR 150 and 500");
       Frame150.SetVisible(true);
-      app_.SetFocus(Frame150.TrackBar1);
+      app_.SetFocus(Frame150.tuner_volume.slider);
       break;
     case 4:
       InstallHook(Frame150b);
       Frame150b.SetEditBoxen();
       TitleLabel.SetCaption("Settings for the hauppauge PVR 150 and 500");
-      ShowPvrPropPage(DeviceKind::Pvr150Capture, 0, true);
-      SelectFirstEntry(Frame150b.CaptureBox);
-      ShowPvrPropPage(DeviceKind::Pvr150Encoder, 0, true);
-      SelectFirstEntry(Frame150b.EncoderBox);
+      ShowPvrPropPage(DeviceKind::Pvr150Capture);
+      SelectFirstEntry(Frame150b.capture_list.list);
+      ShowPvrPropPage(DeviceKind::Pvr150Encoder);
+      SelectFirstEntry(Frame150b.encoder_list.list);
       Frame150b.SetVisible(true);
-      app_.SetFocus(Frame150b.StatTemp);
+      app_.SetFocus(Frame150b.static_temporal.box);
       break;
     default:
       break;
@@ -170,11 +170,14 @@ void TForm1::SaveClick() {
   ResetClick();
 }
 
+std::array<Page*, 4> TForm1::PagesInOrder() {
+  return {&Frame150, &Frame150b, &Frame250, &FrameWintv2k};
+}
+
 void TForm1::ResetClick() {
   GetSettingsFromRegistry();
-  Page* const order[] = {&Frame150, &Frame150b, &Frame250, &FrameWintv2k};
-  for (Page* page : order) page->SetEditBoxen();
-  for (Page* page : order) page->UnCheckSaveSettings();
+  for (Page* page : PagesInOrder()) page->SetEditBoxen();
+  for (Page* page : PagesInOrder()) page->UnCheckSaveSettings();
 }
 
 }  // namespace quellon

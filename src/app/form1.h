@@ -2,6 +2,7 @@
 // The main window: tabs, welcome text, page title, the four page frames, the help panel, the
 // "Reset" and "Save settings" buttons and the hidden debug log.
 
+#include <array>
 #include <string>
 
 #include "devices/device_kind.h"
@@ -56,11 +57,16 @@ class TForm1 : public ui::Form, public PageHost {
   void SaveClick();
   void ResetClick() override;
 
+  // The loader and the saver: every page's rows, the pages in the order of PagesInOrder().
   void GetSettingsFromRegistry();
   void SetSettingsInRegistry() override;
 
-  void ShowPvrPropPage(DeviceKind kind, int wanted, bool list_only) override;
-  void SetProcampSettings(DeviceKind kind);
+  // The window's two device operations: listing the card filters of a kind into the kind's list,
+  // and opening the `wanted`-th one's property frame (from 1).
+  void ShowPvrPropPage(DeviceKind kind);
+  void ShowPvrPropPage(DeviceKind kind, int wanted) override;
+  // Pushes the 150/500 page's ticked picture values into every card filter of the kind.
+  void SetProcampSettings(DeviceKind kind) override;
 
   const RegistryOps& registry() const { return registry_; }
   DeviceSystem& devices() const { return devices_; }
@@ -70,8 +76,10 @@ class TForm1 : public ui::Form, public PageHost {
   void ShowInfo(const std::string& title, const std::string& body) override;
   ui::Memo& DebugLog() override { return Memo1; }
 
-  // The page frames in the order the reload visits them.
+  // The page frame a tab shows; none for "Intro".
   Page* PageAt(int tab_index);
+  // The pages in the order the loader, the saver and the reset visit them.
+  std::array<Page*, 4> PagesInOrder();
 
  private:
   void LayOut();
@@ -79,7 +87,6 @@ class TForm1 : public ui::Form, public PageHost {
   void SelectFirstEntry(ui::ComboBox& list);
   // The list that listing a device kind fills.
   ui::ComboBox& DeviceListBox(DeviceKind kind);
-  void ListDevices(DeviceKind kind);
 };
 
 }  // namespace quellon

@@ -18,7 +18,10 @@ class PageHost {
   virtual ui::Memo& DebugLog() = 0;
   virtual void ResetClick() = 0;
   virtual void SetSettingsInRegistry() = 0;
-  virtual void ShowPvrPropPage(DeviceKind kind, int wanted, bool list_only) = 0;
+  // Opens the property frame of the kind's `wanted`-th card filter (from 1).
+  virtual void ShowPvrPropPage(DeviceKind kind, int wanted) = 0;
+  // Pushes the ticked picture values into every card filter of the kind.
+  virtual void SetProcampSettings(DeviceKind kind) = 0;
 };
 
 }  // namespace quellon

@@ -6,14 +6,14 @@
 
 #include "registry/cp1252.h"
 #include "registry/registry_util.h"
+#include "settings/keys.h"
+#include "settings/pvr250_values.h"
 
-namespace quellon {
+namespace quellon::settings {
 namespace {
 
-constexpr const char* kServicesMediaKey = "System\\CurrentControlSet\\Services\\Class\\MEDIA";
-constexpr const char* kControlClassKey = "System\\CurrentControlSet\\Control\\Class";
-constexpr const char* kMarker = "EnableVIMProtection";
-constexpr const char* kFlagName = "InsertCCinDVD";
+constexpr const char* kMarker = pvr250::kClosedCaptionMarker;
+constexpr const char* kFlagName = pvr250::kClosedCaptionFlag.name;
 
 [[noreturn]] void Failed(RegStatus status) {
   throw RegistryError(status, std::string("Failed to set data for '") + kFlagName + "'");
@@ -52,11 +52,11 @@ void MarkDriverKey(RegistryApi& api, const std::string& path, std::uint32_t flag
 
 void SetCCKey(RegistryApi& api, bool enable) {
   const std::uint32_t flag = enable ? 1 : 0;
-  const std::string media = kServicesMediaKey;
+  const std::string media = keys::kServicesMedia;
   for (const std::string& device : SubKeysOf(api, media))
     MarkDriverKey(api, media + "\\" + device + "\\Driver", flag);
 
-  const std::string classes = kControlClassKey;
+  const std::string classes = keys::kControlClass;
   for (const std::string& setupClass : SubKeysOf(api, classes)) {
     const std::string classPath = classes + "\\" + setupClass;
     for (const std::string& instance : SubKeysOf(api, classPath))
@@ -64,4 +64,4 @@ void SetCCKey(RegistryApi& api, bool enable) {
   }
 }
 
-}  // namespace quellon
+}  // namespace quellon::settings

@@ -4,7 +4,7 @@
 
 #include "registry/registry_api.h"
 
-namespace quellon {
+namespace quellon::settings {
 
 // Writes "InsertCCinDVD" = 1 (enable) or 0 into every such Driver key, first below
 // "System\CurrentControlSet\Services\Class\MEDIA\<device>", then below
@@ -13,4 +13,4 @@ namespace quellon {
 // RegistryError "Failed to set data for 'InsertCCinDVD'" and ends the walk.
 void SetCCKey(RegistryApi& api, bool enable);
 
-}  // namespace quellon
+}  // namespace quellon::settings

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-namespace quellon {
+namespace quellon::settings {
 namespace {
 
 constexpr int kTunerVolumeZero = 115;
@@ -50,6 +50,12 @@ int AutoGainValue(bool on) {
   return on ? kAutoGainOnValue : kAutoGainOffValue;
 }
 
+// A missing value leaves the box as it is.
+std::optional<bool> AutoGainChecked(std::optional<int> stored) {
+  if (!stored) return std::nullopt;
+  return AutoGainOn(*stored);
+}
+
 int AgcTargetPosition(int stored) {
   return (stored & kAgcLevelBits) + kAgcLowestLevel;
 }
@@ -59,4 +65,4 @@ int AgcTargetValue(int position) {
   return kAgcFixedBits | (level - kAgcLowestLevel);
 }
 
-}  // namespace quellon
+}  // namespace quellon::settings

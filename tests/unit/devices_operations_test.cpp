@@ -31,7 +31,7 @@ class DeviceOperations : public ::testing::Test {
 TEST_F(DeviceOperations, AClassTextTheSystemRejectsEndsTheOperationAndReleasesAll) {
   Add("Hauppauge PVR II");
   Add("Other", "{not a class}");
-  app.Run([&] { form.ShowPvrPropPage(DeviceKind::Pvr150Capture, 1, false); });
+  app.Run([&] { form.ShowPvrPropPage(DeviceKind::Pvr150Capture, 1); });
   const auto shown = platform.TakeShown();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].kind, ui::HeadlessPlatform::Shown::Kind::Error);
@@ -43,8 +43,8 @@ TEST_F(DeviceOperations, AClassTextTheSystemRejectsEndsTheOperationAndReleasesAl
 TEST_F(DeviceOperations, ASaveWithProcampReachesEveryCardAndLeavesNoFilterBehind) {
   Add("Hauppauge PVR II");
   Add("Hauppauge PVR II #2");
-  form.Frame150.TrackBar7.SetPosition(40);
-  form.Frame150.CheckBox7.SetChecked(true);
+  form.Frame150.saturation.slider.SetPosition(40);
+  form.Frame150.saturation.save.SetChecked(true);
   form.SetProcampSettings(DeviceKind::Pvr150Capture);
   EXPECT_EQ(devices.TakeProcampCalls(),
             (std::vector<ProcampCall>{{"Hauppauge PVR II", 3, 40, 1},
@@ -58,10 +58,10 @@ TEST_F(DeviceOperations, ASaveWithProcampReachesEveryCardAndLeavesNoFilterBehind
 TEST_F(DeviceOperations, OpeningPastTheLastMatchOrAtTheHeadingDoesNothing) {
   Add("Hauppauge PVR II");
   for (const int wanted : {-1, 0, 2}) {
-    form.ShowPvrPropPage(DeviceKind::Pvr150Capture, wanted, false);
+    form.ShowPvrPropPage(DeviceKind::Pvr150Capture, wanted);
     EXPECT_TRUE(platform.TakeShown().empty()) << wanted;
   }
-  form.ShowPvrPropPage(DeviceKind::Pvr150Capture, 1, false);
+  form.ShowPvrPropPage(DeviceKind::Pvr150Capture, 1);
   EXPECT_EQ(platform.TakeShown().size(), 1u);
 }
 

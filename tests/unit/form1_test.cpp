@@ -50,6 +50,24 @@ TEST_F(MainWindow, EveryControlItShowsLiesInsideTheWindow) {
   }
 }
 
+// Hover regions are tested with their edges inside. No two of a page may even touch: then which
+// region a pointer is over never depends on the order the hook tests them in.
+TEST_F(MainWindow, NoTwoHoverRegionsOfAPageMeet) {
+  for (const Page* page : form.PagesInOrder()) {
+    const auto& regions = page->hover_regions();
+    EXPECT_FALSE(regions.empty()) << page->name();
+    for (size_t i = 0; i < regions.size(); ++i)
+      for (size_t j = i + 1; j < regions.size(); ++j) {
+        const ui::Rect& a = regions[i].control->bounds();
+        const ui::Rect& b = regions[j].control->bounds();
+        EXPECT_FALSE(a.left <= b.left + b.width && b.left <= a.left + a.width &&
+                     a.top <= b.top + b.height && b.top <= a.top + a.height)
+            << page->name() << ": " << regions[i].control->name() << " meets "
+            << regions[j].control->name();
+      }
+  }
+}
+
 TEST_F(MainWindow, OnlyTheFirstActivationLoads) {
   form.FormActivate();
   EXPECT_FALSE(form.FirstActivation);

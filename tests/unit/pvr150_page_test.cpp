@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "pages/pvr150/fr150_help.h"
 #include "testing/headless_platform.h"
 #include "testing/memory_registry.h"
 #include "testing/no_devices.h"
@@ -52,24 +51,27 @@ TEST_F(Pvr150Page, EveryControlFitsTheGroupBoxWithoutOverlap) {
 
 TEST_F(Pvr150Page, RowsRunTopToBottomAndLeftToRightInTheirOrder) {
   TFr150& p = page();
-  const ui::Control* down[] = {&p.TrackBar1, &p.TrackBar3,          &p.VolLinked, &p.TrackBar4,
-                               &p.AutoGain,  &p.TrackBar10,         &p.Label15,   &p.TrackBar5,
-                               &p.TrackBar6, &p.TrackBar7,          &p.TrackBar8, &p.TrackBar2,
-                               &p.SetFilter, &p.SetProcampDefaults, &p.TrackBar9};
+  const ui::Control* down[] = {
+      &p.tuner_volume.slider, &p.line_in_left.slider, &p.VolLinked,         &p.line_in_right.slider,
+      &p.auto_gain.box,       &p.agc_target.slider,   &p.Label15,           &p.brightness.slider,
+      &p.contrast.slider,     &p.saturation.slider,   &p.hue.slider,        &p.sharpness.slider,
+      &p.set_filter.box,      &p.SetProcampDefaults,  &p.motion_blur.slider};
   for (size_t i = 1; i < std::size(down); ++i)
     EXPECT_GE(down[i]->top(), down[i - 1]->top() + down[i - 1]->height())
         << down[i]->name() << " should lie below " << down[i - 1]->name();
-  EXPECT_EQ(p.SetFilter.top(), p.SetWintv2kProcamp.top());
-  EXPECT_LT(p.SetFilter.left() + p.SetFilter.width(), p.SetWintv2kProcamp.left());
-  for (int n = 1; n <= 10; ++n) {
-    const SettingRow& row = p.Row(n);
-    EXPECT_LT(row.caption().left() + row.caption().width(), row.slider().left()) << n;
-    EXPECT_LT(row.slider().left() + row.slider().width(), row.edit().left()) << n;
-    EXPECT_LT(row.edit().left() + row.edit().width(), row.save().left()) << n;
-    EXPECT_EQ(row.save().left(), p.CheckBox1.left()) << "save boxes share one column";
+  EXPECT_EQ(p.set_filter.box.top(), p.set_wintv2k.box.top());
+  EXPECT_LT(p.set_filter.box.left() + p.set_filter.box.width(), p.set_wintv2k.box.left());
+  const ui::CheckBox& first_save = p.tuner_volume.save;
+  for (const Row* r : p.rows()) {
+    const auto* row = dynamic_cast<const SliderRow*>(r);
+    if (!row) continue;
+    EXPECT_LT(row->caption.left() + row->caption.width(), row->slider.left()) << row->slider.name();
+    EXPECT_LT(row->slider.left() + row->slider.width(), row->edit.left()) << row->slider.name();
+    EXPECT_LT(row->edit.left() + row->edit.width(), row->save.left()) << row->slider.name();
+    EXPECT_EQ(row->save.left(), first_save.left()) << "save boxes share one column";
   }
-  EXPECT_EQ(p.AGCSave.left(), p.CheckBox1.left());
-  EXPECT_LT(p.Label10.top() + p.Label10.height(), p.CheckBox1.top()) << "heading above the column";
+  EXPECT_EQ(p.auto_gain.save->left(), first_save.left());
+  EXPECT_LT(p.Label10.top() + p.Label10.height(), first_save.top()) << "heading above the column";
 }
 
 TEST_F(Pvr150Page, LineInRowsFollowTheLocalesDecimalComma) {
@@ -77,26 +79,27 @@ TEST_F(Pvr150Page, LineInRowsFollowTheLocalesDecimalComma) {
   RegistryOps(registry).SetRegIntKeyHKLM("SYSTEM\\CurrentControlSet\\Services\\hcwPP2\\DriverData",
                                          "8775Reg14", 206);
   ShowPage();
-  EXPECT_EQ(page().Edit3.text(), "-0,5");
-  EXPECT_EQ(page().Edit4.text(), "-0,5");
-  app.Run([&] { app.TabInto(page().Edit3); });
-  for (const char key : std::string("-5,5")) app.Run([&] { page().Edit3.TypeKey(key); });
-  EXPECT_EQ(page().TrackBar3.position(), -11);
-  EXPECT_EQ(page().TrackBar4.position(), -11);
-  EXPECT_EQ(page().Edit4.text(), "-5,5");
+  SliderRow& left = page().line_in_left;
+  SliderRow& right = page().line_in_right;
+  EXPECT_EQ(left.edit.text(), "-0,5");
+  EXPECT_EQ(right.edit.text(), "-0,5");
+  app.Run([&] { app.TabInto(left.edit); });
+  for (const char key : std::string("-5,5")) app.Run([&] { left.edit.TypeKey(key); });
+  EXPECT_EQ(left.slider.position(), -11);
+  EXPECT_EQ(right.slider.position(), -11);
+  EXPECT_EQ(right.edit.text(), "-5,5");
   // A full stop is not this locale's separator: the text is left as it is and ignored.
-  app.Run([&] { page().Edit3.SetText("-2.5"); });
-  EXPECT_EQ(page().TrackBar3.position(), -11);
-  app.Run([&] { app.SetFocus(page().TrackBar1); });
-  EXPECT_EQ(page().Edit3.text(), "-5,5");
+  app.Run([&] { left.edit.SetText("-2.5"); });
+  EXPECT_EQ(left.slider.position(), -11);
+  app.Run([&] { app.SetFocus(page().tuner_volume.slider); });
+  EXPECT_EQ(left.edit.text(), "-5,5");
 }
 
 // The hidden motion-blur row is never reached by focus or pointer; its help is built all the same.
 TEST_F(Pvr150Page, HiddenRowHelpCarriesItsRange) {
-  EXPECT_EQ(Fr150RowHelp(9).Body(&page().TrackBar9),
+  EXPECT_EQ(fr150::kMotionBlur.help.Body(&page().motion_blur.slider, false),
             "This setting changes the motion blur, in wintv2k and some third party "
             "applications.\r\rRange: 0 to 8");
-  EXPECT_THROW(Fr150RowHelp(11), std::out_of_range);
 }
 
 }  // namespace

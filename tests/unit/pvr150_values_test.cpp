@@ -6,7 +6,7 @@
 
 #include <climits>
 
-namespace quellon {
+namespace quellon::settings {
 namespace {
 
 TEST(Pvr150Values, VolumesRoundTripOverTheirWholeSliderRange) {
@@ -68,4 +68,4 @@ TEST(Pvr150Values, AgcTargetZeroReadsBackAsMinusOne) {
 }
 
 }  // namespace
-}  // namespace quellon
+}  // namespace quellon::settings

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "pages/pvr150_advanced/fr150b.h"
@@ -24,13 +24,12 @@ class RecordingHost : public PageHost {
   ui::Memo& DebugLog() override { return memo_; }
   void ResetClick() override {}
   void SetSettingsInRegistry() override {}
-  void ShowPvrPropPage(DeviceKind kind, int wanted, bool list_only) override {
-    opened.emplace_back(kind, wanted, list_only);
-  }
+  void ShowPvrPropPage(DeviceKind kind, int wanted) override { opened.emplace_back(kind, wanted); }
+  void SetProcampSettings(DeviceKind) override {}
 
   std::string title;
   std::string body;
-  std::vector<std::tuple<DeviceKind, int, bool>> opened;
+  std::vector<std::pair<DeviceKind, int>> opened;
 
  private:
   ui::Application& app_;
@@ -59,26 +58,26 @@ class AdvancedPage : public ::testing::Test {
 };
 
 TEST_F(AdvancedPage, OpenButtonsOpenOnlyARealFilterOfTheirOwnKind) {
-  Fill(page.CaptureBox, "-> Select Capture Source");
-  Fill(page.EncoderBox, "-> Select Encoder Source");
+  Fill(page.capture_list.list, "-> Select Capture Source");
+  Fill(page.encoder_list.list, "-> Select Encoder Source");
 
-  page.CaptureBox.SetItemIndex(0);  // the heading
-  page.Button1.Press();
-  page.Button2.Press();  // nothing selected at all
+  page.capture_list.list.SetItemIndex(0);  // the heading
+  page.capture_list.open.Press();
+  page.encoder_list.open.Press();  // nothing selected at all
   EXPECT_TRUE(host.opened.empty());
 
-  page.CaptureBox.SetItemIndex(2);
-  page.Button1.Press();
-  page.EncoderBox.SetItemIndex(1);
-  page.Button2.Press();
-  const std::vector<std::tuple<DeviceKind, int, bool>> want{{DeviceKind::Pvr150Capture, 2, false},
-                                                            {DeviceKind::Pvr150Encoder, 1, false}};
+  page.capture_list.list.SetItemIndex(2);
+  page.capture_list.open.Press();
+  page.encoder_list.list.SetItemIndex(1);
+  page.encoder_list.open.Press();
+  const std::vector<std::pair<DeviceKind, int>> want{{DeviceKind::Pvr150Capture, 2},
+                                                     {DeviceKind::Pvr150Encoder, 1}};
   EXPECT_EQ(host.opened, want);
 
   // Typing into the list drops the selection: the button no longer names a filter.
   host.opened.clear();
-  page.EncoderBox.TypeKey('x');
-  page.Button2.Press();
+  page.encoder_list.list.TypeKey('x');
+  page.encoder_list.open.Press();
   EXPECT_TRUE(host.opened.empty());
 }
 
@@ -102,38 +101,39 @@ TEST_F(AdvancedPage, ControlsFitTheirContainersWithoutOverlapping) {
 
 // The hover table reaches the hidden save boxes and the disabled rows, and stops at the buttons.
 TEST_F(AdvancedPage, HoverReachesHiddenAndGreyedRegionsButNotTheButtons) {
-  page.StatTemp.SetChecked(false);  // greys the temporal level row
-  ASSERT_FALSE(page.TrackBar9.enabled());
+  page.static_temporal.box.SetChecked(false);  // greys the temporal level row
+  ASSERT_FALSE(page.temporal_level.slider.enabled());
 
-  const ui::Rect& capture_save = page.CaptureBoxCheck.bounds();
+  const ui::Rect& capture_save = (*page.capture_list.save).bounds();
   // The bottom-right corner of the hidden capture save box.
   Hover(capture_save.left + capture_save.width, capture_save.top + capture_save.height);
   EXPECT_EQ(host.title, "Capture Filter Settings");
-  EXPECT_TRUE(page.Label15.bold());
+  EXPECT_TRUE(page.capture_list.caption.bold());
 
-  Hover(page.EncoderBoxCheck.left(), page.EncoderBoxCheck.top());  // its top-left corner
+  Hover((*page.encoder_list.save).left(), (*page.encoder_list.save).top());  // its top-left corner
   EXPECT_EQ(host.title, "Encoder Settings");
-  EXPECT_TRUE(page.Label16.bold());
-  EXPECT_FALSE(page.Label15.bold());
+  EXPECT_TRUE(page.encoder_list.caption.bold());
+  EXPECT_FALSE(page.capture_list.caption.bold());
 
   Hover(200, 50);  // the greyed temporal slider
   EXPECT_EQ(host.title, "Temporal filtering / Motion blur");
-  EXPECT_TRUE(page.Label3.bold());
+  EXPECT_TRUE(page.temporal_level.caption.bold());
 
-  Hover(page.Button1.left() + 10, 138);  // the capture "Open" button: no region, the panel stays
+  Hover(page.capture_list.open.left() + 10,
+        138);  // the capture "Open" button: no region, the panel stays
   EXPECT_EQ(host.title, "Temporal filtering / Motion blur");
-  Hover(page.CheckBox9.left() - 8, 60);  // between the vertical line and the save boxes
+  Hover(page.temporal_level.save.left() - 8, 60);  // between the vertical line and the save boxes
   EXPECT_EQ(host.title, "Temporal filtering / Motion blur");
 }
 
 // The range in a level's help comes from the slider itself, not from fixed text.
 TEST_F(AdvancedPage, LevelHelpPrintsTheSlidersOwnRange) {
-  page.TrackBar5Enter();
+  page.spatial_level.Enter();
   EXPECT_EQ(host.body,
             "This setting changes the Spatial filtering, in wintv2k and some third party "
             "applications.\r\rRange: 0 to 15");
-  page.TrackBar9.SetRange(2, 20);
-  page.TrackBar9Enter();
+  page.temporal_level.slider.SetRange(2, 20);
+  page.temporal_level.Enter();
   EXPECT_TRUE(host.body.ends_with("\r\rRange: 2 to 20")) << host.body;
 }
 

@@ -12,7 +12,7 @@
 #include "testing/forwarding_registry.h"
 #include "testing/memory_registry.h"
 
-namespace quellon {
+namespace quellon::settings {
 namespace {
 
 const std::string kMedia = "System\\CurrentControlSet\\Services\\Class\\MEDIA";
@@ -154,4 +154,4 @@ TEST_F(CCFanout, AFailingWriteEndsTheWalk) {
 }
 
 }  // namespace
-}  // namespace quellon
+}  // namespace quellon::settings

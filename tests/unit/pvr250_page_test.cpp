@@ -16,7 +16,6 @@ namespace {
 struct OpenCall {
   DeviceKind kind;
   int wanted;
-  bool list_only;
 };
 
 class RecordingHost : public PageHost {
@@ -26,9 +25,8 @@ class RecordingHost : public PageHost {
   ui::Memo& DebugLog() override { return memo_; }
   void ResetClick() override {}
   void SetSettingsInRegistry() override {}
-  void ShowPvrPropPage(DeviceKind kind, int wanted, bool list_only) override {
-    calls.push_back({kind, wanted, list_only});
-  }
+  void ShowPvrPropPage(DeviceKind kind, int wanted) override { calls.push_back({kind, wanted}); }
+  void SetProcampSettings(DeviceKind) override {}
 
   std::string shown;
   std::vector<OpenCall> calls;
@@ -48,24 +46,23 @@ class Pvr250Page : public ::testing::Test {
 };
 
 TEST_F(Pvr250Page, OpenPassesOnlyADeviceEntryOn) {
-  page.CaptureBox.AddItem("-> Select Capture Source");
-  page.CaptureBox.AddItem("Capture A");
-  page.CaptureBox.AddItem("Capture B");
+  page.capture_list.list.AddItem("-> Select Capture Source");
+  page.capture_list.list.AddItem("Capture A");
+  page.capture_list.list.AddItem("Capture B");
 
-  page.Button1.Press();  // nothing selected yet
-  page.CaptureBox.SetItemIndex(0);
-  page.Button1.Press();  // the heading
-  page.CaptureBox.SetItemIndex(2);
-  page.CaptureBox.TypeKey('x');  // typed text selects nothing
-  page.Button1.Press();
+  page.capture_list.open.Press();  // nothing selected yet
+  page.capture_list.list.SetItemIndex(0);
+  page.capture_list.open.Press();  // the heading
+  page.capture_list.list.SetItemIndex(2);
+  page.capture_list.list.TypeKey('x');  // typed text selects nothing
+  page.capture_list.open.Press();
   EXPECT_TRUE(host.calls.empty());
 
-  page.CaptureBox.Choose(2);
-  page.Button1.Press();
+  page.capture_list.list.Choose(2);
+  page.capture_list.open.Press();
   ASSERT_EQ(host.calls.size(), 1u);
   EXPECT_EQ(host.calls[0].kind, DeviceKind::Pvr250Capture);
   EXPECT_EQ(host.calls[0].wanted, 2);
-  EXPECT_FALSE(host.calls[0].list_only);
 }
 
 TEST_F(Pvr250Page, ControlsFitTheGroupBoxWithoutOverlapping) {

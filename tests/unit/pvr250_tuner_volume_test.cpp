@@ -1,11 +1,11 @@
 // The tuner volume bit field of the PVR-250/350 driver: which bits a load reads and which a save
 // keeps, including values with bits beyond the field and negative 32-bit values.
 
-#include "settings/pvr250_tuner_volume.h"
-
 #include <gtest/gtest.h>
 
-namespace quellon::pvr250 {
+#include "settings/pvr250_values.h"
+
+namespace quellon::settings::pvr250 {
 namespace {
 
 TEST(TunerVolume, PositionComesFromBitsEightToFifteenOnly) {
@@ -26,4 +26,4 @@ TEST(TunerVolume, SaveKeepsTheTwoDriverBitsAndDropsTheRest) {
 }
 
 }  // namespace
-}  // namespace quellon::pvr250
+}  // namespace quellon::settings::pvr250

@@ -79,35 +79,35 @@ TEST_F(WintvPage, EveryControlHasItsOwnName) {
 
 TEST_F(WintvPage, PictureRowsCannotBeReached) {
   page.SetVisible(true);
-  for (const ui::Control* c :
-       {static_cast<ui::Control*>(&page.TrackBar5), static_cast<ui::Control*>(&page.Edit6),
-        static_cast<ui::Control*>(&page.CheckBox7)}) {
+  for (const ui::Control* c : {static_cast<ui::Control*>(&page.hidden_brightness.slider),
+                               static_cast<ui::Control*>(&page.hidden_contrast.edit),
+                               static_cast<ui::Control*>(&page.hidden_saturation.save)}) {
     EXPECT_FALSE(c->CanTakeFocus()) << c->name();
   }
 }
 
 // The body is built when it is shown, so it tells the slider's range of that moment.
 TEST_F(WintvPage, DropSpeedHelpShowsTheCurrentRange) {
-  page.TrackBar1Enter();
+  page.drop_speed.Enter();
   EXPECT_NE(form.InfoLabelContent.caption().find("Range: 0 to 128 (higher values"),
             std::string::npos);
-  page.TrackBar1.SetRange(10, 50);
-  page.TrackBar1Enter();
+  page.drop_speed.slider.SetRange(10, 50);
+  page.drop_speed.Enter();
   EXPECT_NE(form.InfoLabelContent.caption().find("Range: 10 to 50 (higher values"),
             std::string::npos);
-  EXPECT_TRUE(page.Label2.bold());
+  EXPECT_TRUE(page.drop_speed.caption.bold());
 }
 
 // Loading and saving know nothing of the picture rows: whatever they hold survives both.
 TEST_F(WintvPage, LoadAndSaveLeaveThePictureRowsAlone) {
-  page.TrackBar5.SetPosition(3);
-  page.CheckBox6.SetChecked(true);
-  page.Edit7.SetText("x");
+  page.hidden_brightness.slider.SetPosition(3);
+  page.hidden_contrast.save.SetChecked(true);
+  page.hidden_saturation.edit.SetText("x");
   form.GetSettingsFromRegistry();
   form.SetSettingsInRegistry();
-  EXPECT_EQ(page.TrackBar5.position(), 3);
-  EXPECT_TRUE(page.CheckBox6.checked());
-  EXPECT_EQ(page.Edit7.text(), "x");
+  EXPECT_EQ(page.hidden_brightness.slider.position(), 3);
+  EXPECT_TRUE(page.hidden_contrast.save.checked());
+  EXPECT_EQ(page.hidden_saturation.edit.text(), "x");
 }
 
 }  // namespace

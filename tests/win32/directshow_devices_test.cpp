@@ -100,15 +100,15 @@ TEST_F(DirectShowDevicesTest, TheSystemEnumeratorListsTheCardsInTheirCategories)
   Add("Hauppauge WinTV PVR II Capture #2 " + std::string(300, 'x'));
   prefix.Add({true, "Hauppauge WinTV PVR II Encoder"});
   TForm1 form{app, registry, devices};
-  form.ShowPvrPropPage(DeviceKind::Pvr150Capture, 0, true);
-  form.ShowPvrPropPage(DeviceKind::Pvr150Encoder, 0, true);
+  form.ShowPvrPropPage(DeviceKind::Pvr150Capture);
+  form.ShowPvrPropPage(DeviceKind::Pvr150Encoder);
   const std::string long_name =
       ("Hauppauge WinTV PVR II Capture #2 " + std::string(300, 'x')).substr(0, 255);
-  EXPECT_EQ(form.Frame150b.CaptureBox.items(),
+  EXPECT_EQ(form.Frame150b.capture_list.list.items(),
             (std::vector<std::string>{"-> Select Capture Source",
                                       "Hauppauge WinTV PVR II Capture (2)", long_name + " (5)"}));
   EXPECT_EQ(
-      form.Frame150b.EncoderBox.items(),
+      form.Frame150b.encoder_list.list.items(),
       (std::vector<std::string>{"-> Select Encoder Source", "Hauppauge WinTV PVR II Encoder (1)"}));
   EXPECT_TRUE(platform.TakeShown().empty());
 }
@@ -117,8 +117,8 @@ TEST_F(DirectShowDevicesTest, ProcampValuesReachEveryCaptureCardWithFlagsOne) {
   Add("Hauppauge WinTV PVR II Capture");
   Add("Hauppauge WinTV PVR II Capture #2");
   TForm1 form{app, registry, devices};
-  form.Frame150.TrackBar8.SetPosition(-20);
-  form.Frame150.CheckBox8.SetChecked(true);
+  form.Frame150.hue.slider.SetPosition(-20);
+  form.Frame150.hue.save.SetChecked(true);
   form.SetProcampSettings(DeviceKind::Pvr150Capture);
   EXPECT_EQ(prefix.TakeProcampLog(),
             "Hauppauge WinTV PVR II Capture\t2\t-20\t1\n"
@@ -130,7 +130,7 @@ TEST_F(DirectShowDevicesTest, AFilterWithoutProcampStopsWithInterfaceNotSupporte
   Add("Hauppauge WinTV PVR II Capture");
   Add("Hauppauge WinTV PVR II Capture #2", false);
   TForm1 form{app, registry, devices};
-  form.Frame150.CheckBox5.SetChecked(true);
+  form.Frame150.brightness.save.SetChecked(true);
   EXPECT_THROW(form.SetProcampSettings(DeviceKind::Pvr150Capture), InterfaceNotSupported);
   EXPECT_EQ(prefix.TakeProcampLog(), "Hauppauge WinTV PVR II Capture\t0\t0\t1\n");
   EXPECT_TRUE(form.FilterGraph1.FilterNames().empty());
@@ -142,12 +142,12 @@ TEST_F(DirectShowDevicesTest, OpeningShowsTheFiltersFrameAndTheFilterLeavesTheGr
   if (!owner.get()) GTEST_SKIP() << "no display: windows cannot be made here";
   TForm1 form{app, registry, devices};
   FrameWatcher watcher;
-  form.ShowPvrPropPage(DeviceKind::Pvr150Capture, 2, false);
+  form.ShowPvrPropPage(DeviceKind::Pvr150Capture, 2);
   const std::string titles = watcher.Titles();
   EXPECT_EQ(titles, SimulatedDevices::FrameTitle("") + "\n");
   EXPECT_TRUE(form.FilterGraph1.FilterNames().empty());
   // The first card has no pages: nothing opens, nothing is reported.
-  form.ShowPvrPropPage(DeviceKind::Pvr150Capture, 1, false);
+  form.ShowPvrPropPage(DeviceKind::Pvr150Capture, 1);
   EXPECT_TRUE(platform.TakeShown().empty());
 }
 

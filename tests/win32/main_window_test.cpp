@@ -131,24 +131,24 @@ TEST_F(MainWindowOnScreen, DeviceListsOpenWideEnoughForTheirLongestEntry) {
   devices.AddDevice({kEncoderCategory, "Hauppauge WinTV PVR PCI II Encoder"});
   form.TabControl1.Select(4);
   Pump();
-  ASSERT_EQ(form.Frame150b.CaptureBox.items().size(), 2u);
-  ExpectWholeItems(form.Frame150b.CaptureBox);
-  ExpectWholeItems(form.Frame150b.EncoderBox);
+  ASSERT_EQ(form.Frame150b.capture_list.list.items().size(), 2u);
+  ExpectWholeItems(form.Frame150b.capture_list.list);
+  ExpectWholeItems(form.Frame150b.encoder_list.list);
   form.TabControl1.Select(2);
   Pump();
-  ASSERT_EQ(form.Frame250.CaptureBox.items().size(), 2u);
-  ExpectWholeItems(form.Frame250.CaptureBox);
+  ASSERT_EQ(form.Frame250.capture_list.list.items().size(), 2u);
+  ExpectWholeItems(form.Frame250.capture_list.list);
 
   // A longer name listed later widens the list again.
   const int before =
-      static_cast<int>(SendMessageA(W(form.Frame150b.CaptureBox), CB_GETDROPPEDWIDTH, 0, 0));
+      static_cast<int>(SendMessageA(W(form.Frame150b.capture_list.list), CB_GETDROPPEDWIDTH, 0, 0));
   devices.AddDevice({kVideoInputDeviceCategory,
                      "Hauppauge WinTV PVR PCI II Capture with a much longer name (second card)"});
   form.TabControl1.Select(4);
   Pump();
-  ASSERT_EQ(form.Frame150b.CaptureBox.items().size(), 3u);
-  ExpectWholeItems(form.Frame150b.CaptureBox);
-  EXPECT_GT(SendMessageA(W(form.Frame150b.CaptureBox), CB_GETDROPPEDWIDTH, 0, 0), before);
+  ASSERT_EQ(form.Frame150b.capture_list.list.items().size(), 3u);
+  ExpectWholeItems(form.Frame150b.capture_list.list);
+  EXPECT_GT(SendMessageA(W(form.Frame150b.capture_list.list), CB_GETDROPPEDWIDTH, 0, 0), before);
 }
 
 TEST_F(MainWindowOnScreen, TheSmallIconIsDestroyedWithTheWindow) {

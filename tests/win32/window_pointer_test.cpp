@@ -19,12 +19,24 @@ class PanelHost : public PageHost {
   ui::Memo& DebugLog() override { return memo_; }
   void ResetClick() override {}
   void SetSettingsInRegistry() override {}
-  void ShowPvrPropPage(DeviceKind, int, bool) override {}
+  void ShowPvrPropPage(DeviceKind, int) override {}
+  void SetProcampSettings(DeviceKind) override {}
   ui::Application* application = nullptr;
   std::vector<std::string> shown;
 
  private:
   ui::Memo memo_{"Memo", nullptr};
+};
+
+// A row of one control, in the hover table: entering it shows the control's name in the panel.
+class NamedRow : public Row {
+ public:
+  NamedRow(Page& page, ui::Control& control) : Row(page, 0), control_(control) { Hover(control); }
+  void Enter() override { page().host().ShowInfo(control_.name(), ""); }
+  ui::Control& Caption() override { return control_; }
+
+ private:
+  ui::Control& control_;
 };
 
 // A page whose group box holds an edit and, right of it, a label.
@@ -35,17 +47,13 @@ class HoverPage : public Page {
     group.SetBounds({0, 0, 300, 200});
     edit.SetBounds({20, 30, 60, 21});
     label.SetBounds({120, 34, 50, 13});
-    SetHoverSpace(group);
-    AddHover(edit, [&host] { host.ShowInfo("edit", ""); });
-    AddHover(label, [&host] { host.ShowInfo("label", ""); });
   }
-  void SetEditBoxen() override {}
-  void UnCheckSaveSettings() override {}
-  void FontsNormal() override {}
 
   ui::GroupBox group{"group", this};
   ui::Edit edit{"edit", &group};
   ui::Label label{"label", &group};
+  NamedRow edit_row{*this, edit};
+  NamedRow label_row{*this, label};
 };
 
 class WindowPointer : public ::testing::Test {

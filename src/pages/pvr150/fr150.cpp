@@ -2,188 +2,126 @@
 
 #include <string>
 
-#include "pages/pvr150/fr150_help.h"
-
 namespace quellon {
-namespace {
-
-// The rows whose slider, when moved, shows the row's help first, so that the help panel follows
-// the volume sliders.
-bool EntersOnSliderMove(int row) {
-  return row == 1 || row == 3 || row == 4;
-}
-
-}  // namespace
 
 TFr150::TFr150(ui::Control* parent, PageHost& host) : Page("Frame150", parent, host) {
-  MakeRows();
   LayOut();
-  BindEvents();
-  BindHover();
-}
-
-void TFr150::MakeRows() {
-  struct Parts {
-    ui::Label& caption;
-    ui::Slider& slider;
-    ui::Edit& edit;
-    ui::CheckBox& save;
-  };
-  const Parts parts[] = {
-      {Label2, TrackBar1, Edit1, CheckBox1},  {Label4, TrackBar2, Edit2, CheckBox2},
-      {Label5, TrackBar3, Edit3, CheckBox3},  {Label7, TrackBar4, Edit4, CheckBox4},
-      {Label9, TrackBar5, Edit5, CheckBox5},  {Label11, TrackBar6, Edit6, CheckBox6},
-      {Label12, TrackBar7, Edit7, CheckBox7}, {Label13, TrackBar8, Edit8, CheckBox8},
-      {Label3, TrackBar9, Edit9, CheckBox9},  {Label14, TrackBar10, Edit10, CheckBox10},
-  };
-  rows_.reserve(std::size(parts));
-  int row = 1;
-  for (const Parts& p : parts) {
-    // The line-in rows count half decibels.
-    const RowKind kind = (row == 3 || row == 4) ? RowKind::HalfStep : RowKind::Integer;
-    rows_.emplace_back(*this, p.caption, p.slider, p.edit, p.save, kind, Fr150RowHelp(row));
-    ++row;
-  }
-}
-
-void TFr150::BindEvents() {
+  LinkChannels();
   // Focus arriving in the group box from outside shows the first row's help.
-  GroupBox1.OnEnter = [this] { TrackBarEnter(1); };
-  for (int n = 1; n <= static_cast<int>(rows_.size()); ++n) {
-    SettingRow& row = Row(n);
-    row.slider().OnEnter = row.edit().OnEnter =
-        row.save().OnEnter = [this, n] { TrackBarEnter(n); };
-    row.slider().OnChange = [this, n] { TrackBarChange(n); };
-    row.edit().OnChange = [this, n] { EditChange(n); };
-    row.slider().OnExit = row.edit().OnExit = [this, n] { EditExit(n); };
-  }
-  AutoGain.OnEnter = AGCSave.OnEnter = [this] { AutoGainEnter(); };
-  AutoGain.OnExit = AGCSave.OnExit = [this] { AutoGainExit(); };
-  SetFilter.OnEnter = [this] { SetFilterEnter(); };
-  SetWintv2kProcamp.OnEnter = [this] { SetWintv2kProcampEnter(); };
+  GroupBox1.OnEnter = [this] { tuner_volume.Enter(); };
   VolLinked.OnClick = [this] { VolLinkedClick(); };
   SetProcampDefaults.OnClick = [this] { SetProcampDefaultsClick(); };
 }
 
-// Tested in this order, every match runs and the last one decides what the panel shows. Row 9,
-// the link box, the button and the headings have no entry.
-void TFr150::BindHover() {
-  SetHoverSpace(GroupBox1);
-  const int rows[] = {1, 2, 3, 4, 5, 6, 7, 8, 10};
-  for (const int n : rows) AddHover(Row(n).slider(), [this, n] { TrackBarEnter(n); });
-  for (const int n : rows) AddHover(Row(n).edit(), [this, n] { TrackBarEnter(n); });
-  for (const int n : rows) AddHover(Row(n).save(), [this, n] { TrackBarEnter(n); });
-  AddHover(AutoGain, [this] { AutoGainEnter(); });
-  AddHover(AGCSave, [this] { AutoGainEnter(); });
-  AddHover(SetFilter, [this] { SetFilterEnter(); });
-  AddHover(SetWintv2kProcamp, [this] { SetWintv2kProcampEnter(); });
-  const int captions[] = {1, 3, 4, 10, 5, 6, 7, 8, 2};
-  for (const int n : captions) AddHover(Row(n).caption(), [this, n] { TrackBarEnter(n); });
+// What the table does not place: headings, rules, the link and the defaults button.
+void TFr150::LayOut() {
+  using namespace fr150;
+  SetBounds({0, 0, kPageWidth, kPageHeight});
+  GroupBox1.SetCaption("Sound");
+  GroupBox1.SetBounds({0, 0, kPageWidth, kPageHeight});
+  Label10.SetCaption("Save setting");
+  Label10.SetBounds({kSaveLeft - 30, 14, 76, 13});
+  VolLinked.SetCaption("Channels linked");
+  VolLinked.caption_left = true;
+  VolLinked.SetChecked(true);
+  VolLinked.SetBounds(Option(kCaptionLeft, 112, kLinkTop));
+  VolLinked.SetEnabled(false);           // the link cannot be undone
+  line_in_right.save.SetEnabled(false);  // the right channel is saved through the left's box
+  Bevel1.SetBounds({kCaptionLeft, kPictureRuleTop, kRuleWidth, 2});
+  // Drawn in the colour of an active window caption on the native side.
+  Label15.SetCaption("Picture Procamp  (PLEASE READ INSTRUCTIONS)");
+  Label15.SetBounds({kCaptionLeft, kPictureRuleTop + 8, 280, 13});
+  Bevel2.SetBounds({kCaptionLeft, kOptionsRuleTop, kRuleWidth, 2});
+  SetProcampDefaults.SetCaption("Load and Set Defaults");
+  SetProcampDefaults.SetBounds({kCaptionLeft, kButtonTop, 140, 25});
 }
 
-void TFr150::SetEditBoxen() {
-  for (SettingRow& row : rows_) row.FillEditBox();
+// The left channel drives the right one while linked; the right channel's box only follows the
+// left one then, and every move of the left slider is logged.
+void TFr150::LinkChannels() {
+  line_in_left.slider.OnChange = [this] { TrackBar3Change(); };
+  line_in_left.edit.OnChange = [this] { Edit3Change(); };
+  line_in_right.edit.OnChange = [this] {
+    if (!VolLinked.checked()) static_cast<void>(line_in_right.EditChanged());
+  };
 }
 
-void TFr150::UnCheckSaveSettings() {
-  for (ui::CheckBox* box : {&CheckBox1, &CheckBox3, &CheckBox4, &AGCSave, &CheckBox10, &CheckBox5,
-                            &CheckBox6, &CheckBox7, &CheckBox8, &CheckBox2, &CheckBox9})
-    box->SetChecked(false);
-}
-
-void TFr150::FontsNormal() {
-  for (ui::Control* c : std::initializer_list<ui::Control*>{
-           &AutoGain, &Label2, &Label5, &Label7, &VolLinked, &Label14, &Label9, &Label11, &Label12,
-           &Label13, &Label4, &Label3, &SetFilter, &SetWintv2kProcamp})
-    c->SetBold(false);
-}
-
-void TFr150::TrackBarEnter(int row) {
-  Row(row).Enter();
-}
-
-void TFr150::TrackBarChange(int row) {
-  if (row == 3) return TrackBar3Change();
-  if (EntersOnSliderMove(row)) TrackBarEnter(row);
-  Row(row).SliderChanged();
-}
-
-void TFr150::EditChange(int row) {
-  if (row == 3) return Edit3Change();
-  // The right channel's box only follows the left one while the channels are linked.
-  if (row == 4 && VolLinked.checked()) return;
-  Row(row).EditChanged();
-}
-
-void TFr150::EditExit(int row) {
-  Row(row).Exit();
-}
-
-// The left channel drives the right one while linked; every move of the left slider is logged.
 void TFr150::TrackBar3Change() {
-  TrackBarEnter(3);
-  Row(3).SliderChanged();
-  if (VolLinked.checked()) Edit4.SetText(Edit3.text());
-  if (VolLinked.checked()) TrackBar4.SetPosition(TrackBar3.position());
-  host().DebugLog().Append(std::to_string(TrackBar3.position()));
+  line_in_left.Enter();
+  line_in_left.SliderChanged();
+  FollowLeftChannel();
+  host().DebugLog().Append(std::to_string(line_in_left.slider.position()));
 }
 
 void TFr150::Edit3Change() {
-  if (!Row(3).EditChanged()) return;
-  if (VolLinked.checked()) Edit4.SetText(Edit3.text());
-  if (VolLinked.checked()) TrackBar4.SetPosition(TrackBar3.position());
+  if (line_in_left.EditChanged()) FollowLeftChannel();
 }
 
-// The automatic gain has no help entry: entering it only highlights its caption.
-void TFr150::AutoGainEnter() {
-  FontsNormal();
-  AutoGain.SetBold(true);
-}
-
-void TFr150::AutoGainExit() {
-  FontsNormal();
-}
-
-void TFr150::SetFilterEnter() {
-  FontsNormal();
-  SetFilter.SetBold(true);
-  ShowHelp(SetFilterHelp());
-}
-
-void TFr150::SetWintv2kProcampEnter() {
-  FontsNormal();
-  SetWintv2kProcamp.SetBold(true);
-  ShowHelp(SetWintv2kProcampHelp());
+void TFr150::FollowLeftChannel() {
+  if (VolLinked.checked()) line_in_right.edit.SetText(line_in_left.edit.text());
+  if (VolLinked.checked()) line_in_right.slider.SetPosition(line_in_left.slider.position());
 }
 
 void TFr150::VolLinkedClick() {
   const bool unlinked = !VolLinked.checked();
-  TrackBar4.SetEnabled(unlinked);
-  Edit4.SetEnabled(unlinked);
-  Label7.SetEnabled(unlinked);
+  line_in_right.slider.SetEnabled(unlinked);
+  line_in_right.edit.SetEnabled(unlinked);
+  line_in_right.caption.SetEnabled(unlinked);
+}
+
+std::vector<SliderRow*> TFr150::PictureRows() const {
+  std::vector<SliderRow*> picture;
+  for (Row* row : rows())
+    if (auto* slider = dynamic_cast<SliderRow*>(row); slider && slider->spec().procamp)
+      picture.push_back(slider);
+  return picture;
+}
+
+std::vector<ProcampValue> TFr150::TickedProcampValues() const {
+  std::vector<ProcampValue> values;
+  for (const SliderRow* row : PictureRows())
+    if (row->save.checked()) values.push_back({*row->spec().procamp, row->slider.position()});
+  return values;
 }
 
 // Reloads, sets the picture rows to their defaults with only their save boxes ticked, saves and
 // reloads again. A failing write ends the action at the save, before the second reload.
 void TFr150::SetProcampDefaultsClick() {
   host().ResetClick();
-  struct Default {
-    ui::Slider& slider;
-    ui::CheckBox& save;
-    int position;
-  };
-  const Default defaults[] = {{TrackBar5, CheckBox5, 0},
-                              {TrackBar6, CheckBox6, 128},
-                              {TrackBar7, CheckBox7, 128},
-                              {TrackBar8, CheckBox8, 0},
-                              {TrackBar2, CheckBox2, 5}};
-  for (const Default& d : defaults) {
-    d.slider.SetPosition(d.position);
-    d.save.SetChecked(true);
+  for (SliderRow* row : PictureRows()) {
+    row->slider.SetPosition(row->spec().design);
+    row->save.SetChecked(true);
   }
   host().SetSettingsInRegistry();
   host().ResetClick();
   host().app().platform().ShowMessage("Default Procamp Settings Loaded");
+}
+
+TFr150::LineInRightRow::LineInRightRow(TFr150& page, const SliderSpec& spec)
+    : SliderRow(page, page.GroupBox1, spec), page_(page) {}
+
+// The user cannot tick this box; while linked the left channel's box saves it with the left value.
+void TFr150::LineInRightRow::Save(SaveContext& ctx) {
+  if (save.checked()) return SliderRow::Save(ctx);
+  const SliderRow& left = page_.line_in_left;
+  if (!left.save.checked() || !page_.VolLinked.checked()) return;
+  ctx.store.Write(spec().value->value, spec().value->scale.stored(left.slider.position()));
+}
+
+void TFr150::SetFilterRow::Save(SaveContext&) {
+  if (box.checked()) page().host().SetProcampSettings(DeviceKind::Pvr150Capture);
+}
+
+TFr150::SetWintv2kRow::SetWintv2kRow(TFr150& page, const BoxSpec& spec)
+    : BoxRow(page, page.GroupBox1, spec), page_(page) {}
+
+void TFr150::SetWintv2kRow::Save(SaveContext& ctx) {
+  if (!box.checked()) return;
+  for (const SliderRow* row : page_.PictureRows()) {
+    const settings::SliderValue* copy = row->spec().wintv2k_copy;
+    if (copy && row->save.checked())
+      ctx.store.Write(copy->value, copy->scale.stored(row->slider.position()));
+  }
 }
 
 }  // namespace quellon

@@ -1,154 +1,51 @@
 #include "pages/pvr250/fr250.h"
 
-#include "devices/device_kind.h"
-#include "pages/pvr250/fr250_help.h"
+#include "settings/pvr250_values.h"
 
 namespace quellon {
 
-TFr250::TFr250(ui::Control* parent, PageHost& host)
-    : Page("Frame250", parent, host),
-      row1_(*this, Label2, TrackBar1, Edit1, CheckBox1, RowKind::Integer, TunerVolumeHelp()),
-      row2_(*this, Label4, TrackBar2, Edit2, CheckBox2, RowKind::Integer, SharpnessHelp()) {
-  LayOut();
-  BindEvents();
-  BindHover();
+TFr250::TFr250(ui::Control* parent, PageHost& host) : Page("Frame250", parent, host) {
+  using namespace fr250;
+  SetBounds({0, 0, 480, 320});
+  GroupBox1.SetCaption("Livetv / Recording");
+  GroupBox1.SetBounds({0, 0, 480, 320});
+  Label1.SetCaption("Save setting");
+  Label1.SetBounds({kSaveLeft - 26, 18, 70, 13});
+  Bevel1.SetBounds({kRuleLeft, kLineInTop + kRowStep + 4, kRuleWidth, 2});
+  Bevel2.SetBounds({kRuleLeft, kClosedCaptionTop + kRowStep + 4, kRuleWidth, 2});
+  Bevel3.SetBounds({kRuleLeft, kSharpnessTop + kRowStep + 4, kRuleWidth, 2});
+  GroupBox1.OnEnter = [this] { tuner_volume.Enter(); };
+  // The capture list has no exit of its own; leaving the group box ends its highlight.
+  GroupBox1.OnExit = [this] { capture_list.caption.SetBold(false); };
 }
 
-void TFr250::BindEvents() {
-  GroupBox1.OnEnter = [this] { TrackBar1Enter(); };
-  GroupBox1.OnExit = [this] { GroupBox1Exit(); };
+TFr250::TunerVolumeRow::TunerVolumeRow(Page& page, ui::Control& parent)
+    : SliderRow(page, parent, fr250::kTunerVolume) {}
 
-  Label2.OnMouseEnter = [this] { TrackBar1Enter(); };
-  TrackBar1.OnEnter = [this] { TrackBar1Enter(); };
-  TrackBar1.OnExit = [this] { Edit1Exit(); };
-  TrackBar1.OnChange = [this] { TrackBar1Change(); };
-  Edit1.OnEnter = [this] { TrackBar1Enter(); };
-  Edit1.OnExit = [this] { Edit1Exit(); };
-  Edit1.OnChange = [this] { Edit1Change(); };
-  Edit1.OnMouseMove = [this] { Edit1MouseMove(); };
-  CheckBox1.OnMouseMove = [this] { Edit1MouseMove(); };
-
-  // A click toggles the box and shows its help; the load's tick or untick does the same.
-  CC.OnEnter = [this] { CCEnter(); };
-  CC.OnExit = [this] { CCExit(); };
-  CC.OnClick = [this] { CCEnter(); };
-  CC.OnMouseMove = [this] { CCMouseMove(); };
-  CCchekc.OnEnter = [this] { CCEnter(); };
-  CCchekc.OnExit = [this] { CCExit(); };
-  CCchekc.OnMouseMove = [this] { CCMouseMove(); };
-
-  Label4.OnMouseEnter = [this] { TrackBar2Enter(); };
-  TrackBar2.OnEnter = [this] { TrackBar2Enter(); };
-  TrackBar2.OnExit = [this] { Edit2Exit(); };
-  TrackBar2.OnChange = [this] { TrackBar2Change(); };
-  Edit2.OnEnter = [this] { TrackBar2Enter(); };
-  Edit2.OnExit = [this] { Edit2Exit(); };
-  Edit2.OnChange = [this] { Edit2Change(); };
-  Edit2.OnMouseMove = [this] { Edit2MouseMove(); };
-  CheckBox2.OnMouseMove = [this] { Edit2MouseMove(); };
-
-  CaptureBox.OnEnter = [this] { CaptureBoxEnter(); };
-  Button1.OnClick = [this] { Button1Click(); };
+void TFr250::TunerVolumeRow::Load(LoadContext& ctx) {
+  namespace pvr250 = settings::pvr250;
+  const auto raw = ctx.store.Read(pvr250::kTunerVolume);
+  TrackBar1Raw = raw.value_or(pvr250::kTunerVolumeRawWhenMissing);
+  if (raw) slider.SetPosition(ctx.Computed(pvr250::TunerVolumePosition(*raw)));
+  ctx.DebugLine(raw);
 }
 
-// The hook covers the two sliders and the capture row; the value and save boxes have mouse
-// handlers of their own.
-void TFr250::BindHover() {
-  SetHoverSpace(GroupBox1);
-  AddHover(TrackBar1, [this] { TrackBar1Enter(); });
-  AddHover(TrackBar2, [this] { TrackBar2Enter(); });
-  AddHover(Label3, [this] { CaptureBoxEnter(); });
-  AddHover(CaptureBox, [this] { CaptureBoxEnter(); });
+void TFr250::TunerVolumeRow::Save(SaveContext& ctx) {
+  namespace pvr250 = settings::pvr250;
+  if (!save.checked()) return;
+  const int position = slider.position();
+  ctx.store.Write(pvr250::kTunerVolume, pvr250::TunerVolumeRaw(position, TrackBar1Raw));
+  const settings::SliderValue& copy = pvr250::kTunerVolumeCopy;
+  ctx.store.Write(copy.value, copy.scale.stored(position));
 }
 
-void TFr250::SetEditBoxen() {
-  row1_.FillEditBox();
-  row2_.FillEditBox();
-}
-
-void TFr250::UnCheckSaveSettings() {
-  CheckBox1.SetChecked(false);
-  CCchekc.SetChecked(false);
-  CheckBox2.SetChecked(false);
-}
-
-void TFr250::FontsNormal() {
-  Label2.SetBold(false);
-  CC.SetBold(false);
-  Label4.SetBold(false);
-  Label3.SetBold(false);
-}
-
-void TFr250::TrackBar1Enter() {
-  row1_.Enter();
-}
-
-// Every position change shows the volume help, whoever moved the slider (the user, the value box
-// or a load).
-void TFr250::TrackBar1Change() {
-  TrackBar1Enter();
-  row1_.SliderChanged();
-}
-
-void TFr250::Edit1Change() {
-  row1_.EditChanged();
-}
-void TFr250::Edit1Exit() {
-  row1_.Exit();
-}
-void TFr250::Edit1MouseMove() {
-  TrackBar1Enter();
-}
-
-void TFr250::TrackBar2Enter() {
-  row2_.Enter();
-}
-
-void TFr250::TrackBar2Change() {
-  TrackBar2Enter();
-  row2_.SliderChanged();
-}
-
-void TFr250::Edit2Change() {
-  row2_.EditChanged();
-}
-void TFr250::Edit2Exit() {
-  row2_.Exit();
-}
-void TFr250::Edit2MouseMove() {
-  TrackBar2Enter();
-}
-
-void TFr250::CCEnter() {
-  FontsNormal();
-  CC.SetBold(true);
-  ShowHelp(ClosedCaptionHelp());
-}
-
-void TFr250::CCExit() {
-  CC.SetBold(false);
-}
-void TFr250::CCMouseMove() {
-  CCEnter();
-}
-
-void TFr250::CaptureBoxEnter() {
-  FontsNormal();
-  Label3.SetBold(true);
-  ShowHelp(CaptureDialogHelp());
-}
-
-// The capture list has no exit of its own; leaving the group box ends its highlight.
-void TFr250::GroupBox1Exit() {
-  Label3.SetBold(false);
-}
-
-// Item 0 is the "-> Select Capture Source" heading, and typed text selects nothing (-1): only a
-// device entry opens anything.
-void TFr250::Button1Click() {
-  const int selected = CaptureBox.item_index();
-  if (selected <= 0) return;
-  host().ShowPvrPropPage(DeviceKind::Pvr250Capture, selected, false);
+void TFr250::ClosedCaptionRow::Save(SaveContext& ctx) {
+  namespace pvr250 = settings::pvr250;
+  if (!save->checked()) return;
+  const int flag = spec().value->flag.stored(box.checked());
+  ctx.store.Write(pvr250::kClosedCaptionSaved, flag);
+  ctx.store.Write(pvr250::kCCConnect, flag);
+  ctx.store.Write(pvr250::kClosedCaptionFlag, flag);
 }
 
 }  // namespace quellon

@@ -1,8 +1,8 @@
-#include "settings/pvr250_tuner_volume.h"
+#include "settings/pvr250_values.h"
 
 #include <cstdint>
 
-namespace quellon::pvr250 {
+namespace quellon::settings::pvr250 {
 namespace {
 
 constexpr std::uint32_t kVolumeByte = 0xFF;
@@ -25,4 +25,8 @@ int TunerVolumeRaw(int position, int remembered_raw) {
   return static_cast<int>(((volume & kVolumeByte) << 8) | low);
 }
 
-}  // namespace quellon::pvr250
+int TunerVolumeCopy(int position) {
+  return position + kTunerVolumeOffset;
+}
+
+}  // namespace quellon::settings::pvr250

@@ -1,0 +1,22 @@
+// The loader and the saver of the main window: every page's rows, the pages in one fixed order.
+
+#include "app/form1.h"
+#include "settings/pvr150_values.h"
+#include "settings/store.h"
+
+namespace quellon {
+
+void TForm1::GetSettingsFromRegistry() {
+  const settings::Store store(registry_);
+  LoadContext ctx{store, Memo1, std::nullopt};
+  for (Page* page : PagesInOrder()) page->Load(ctx);
+}
+
+void TForm1::SetSettingsInRegistry() {
+  const settings::Store store(registry_);
+  store.Write(settings::pvr150::kSaveEncoderSettings, 1);
+  SaveContext ctx{store};
+  for (Page* page : PagesInOrder()) page->Save(ctx);
+}
+
+}  // namespace quellon
