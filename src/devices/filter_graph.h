@@ -13,8 +13,6 @@ namespace quellon {
 
 class TFilter;
 
-enum class TGraphMode { gmNormal };
-
 class TFilterGraph {
  public:
   explicit TFilterGraph(DeviceSystem& system) : system_(system) {}
@@ -23,9 +21,6 @@ class TFilterGraph {
   TFilterGraph& operator=(const TFilterGraph&) = delete;
 
   bool AutoCreate = true;
-  TGraphMode Mode = TGraphMode::gmNormal;
-  bool GraphEdit = false;  // never registered in the running object table
-  std::string LogFile;     // no log is written
 
   // The owner has finished loading: with AutoCreate the graph becomes active.
   void Loaded();

@@ -10,10 +10,10 @@ namespace quellon {
 namespace {
 
 // Reads a REG_DWORD of exactly four bytes; anything else reads as missing.
-std::optional<int> ReadIntValue(RegistryApi& api, RegHandle root, const std::string& key,
-                                const std::string& name) {
+std::optional<int> ReadIntValue(RegistryApi& api, const std::string& key, const std::string& name) {
   RegKey opened;
-  if (RegKey::Open(api, root, key, kKeyAllAccess, &opened) != kErrorSuccess) return std::nullopt;
+  if (RegKey::Open(api, kHkeyLocalMachine, key, kKeyAllAccess, &opened) != kErrorSuccess)
+    return std::nullopt;
   RegType type = kRegNone;
   std::uint8_t bytes[4] = {};
   std::uint32_t size = sizeof bytes;
@@ -26,10 +26,11 @@ std::optional<int> ReadIntValue(RegistryApi& api, RegHandle root, const std::str
   return value;
 }
 
-std::optional<std::string> ReadStrValue(RegistryApi& api, RegHandle root, const std::string& key,
+std::optional<std::string> ReadStrValue(RegistryApi& api, const std::string& key,
                                         const std::string& name) {
   RegKey opened;
-  if (RegKey::Open(api, root, key, kKeyAllAccess, &opened) != kErrorSuccess) return std::nullopt;
+  if (RegKey::Open(api, kHkeyLocalMachine, key, kKeyAllAccess, &opened) != kErrorSuccess)
+    return std::nullopt;
   RegValue value;
   if (ReadValue(api, opened.get(), name, &value) != kErrorSuccess) return "";
   // Other types have no text; the callers show what they get as a path, so give them none.
@@ -103,22 +104,12 @@ std::optional<int> InstanceInt(RegistryApi& api, RegHandle classKey, const std::
 
 std::optional<int> RegistryOps::GetRegIntKeyHKLM(const std::string& key,
                                                  const std::string& name) const {
-  return ReadIntValue(api_, kHkeyLocalMachine, key, name);
-}
-
-std::optional<int> RegistryOps::GetRegIntKeyHKCU(const std::string& key,
-                                                 const std::string& name) const {
-  return ReadIntValue(api_, kHkeyCurrentUser, key, name);
+  return ReadIntValue(api_, key, name);
 }
 
 std::optional<std::string> RegistryOps::GetRegStrKeyHKLM(const std::string& key,
                                                          const std::string& name) const {
-  return ReadStrValue(api_, kHkeyLocalMachine, key, name);
-}
-
-std::optional<std::string> RegistryOps::GetRegStrKeyHKCU(const std::string& key,
-                                                         const std::string& name) const {
-  return ReadStrValue(api_, kHkeyCurrentUser, key, name);
+  return ReadStrValue(api_, key, name);
 }
 
 void RegistryOps::SetRegIntKeyHKLM(const std::string& key, const std::string& name,

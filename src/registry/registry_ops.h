@@ -26,12 +26,8 @@ class RegistryOps {
   // the value is of another type, or when it holds RegValueMissing.
   [[nodiscard]] std::optional<int> GetRegIntKeyHKLM(const std::string& key,
                                                     const std::string& name) const;
-  [[nodiscard]] std::optional<int> GetRegIntKeyHKCU(const std::string& key,
-                                                    const std::string& name) const;
   // Nothing when the key cannot be opened; "" when the value is missing or holds no text.
   [[nodiscard]] std::optional<std::string> GetRegStrKeyHKLM(const std::string& key,
-                                                            const std::string& name) const;
-  [[nodiscard]] std::optional<std::string> GetRegStrKeyHKCU(const std::string& key,
                                                             const std::string& name) const;
 
   // Throw RegistryError("Failed to set data for '<name>'") on failure.
@@ -54,8 +50,5 @@ class RegistryOps {
  private:
   RegistryApi& api_;
 };
-
-std::string IntToBinStr(int value);
-int BinStrToInt(const std::string& bits);
 
 }  // namespace quellon
