@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <iosfwd>
 
 namespace quellon {
 
@@ -12,7 +11,6 @@ namespace quellon {
 // is [[nodiscard]]: no call's status can be dropped without saying so (static_cast<void>), the
 // virtual calls of RegistryApi included.
 enum class [[nodiscard]] RegStatus : std::int32_t{};
-std::ostream& operator<<(std::ostream& out, RegStatus status);  // its number, for diagnostics
 
 inline constexpr RegStatus kErrorSuccess{0};
 inline constexpr RegStatus kErrorFileNotFound{2};

@@ -1,6 +1,5 @@
 #include "registry/registry_api.h"
 
-#include <ostream>
 #include <utility>
 
 namespace quellon {
@@ -15,10 +14,6 @@ class Category : public std::error_category {
 };
 
 }  // namespace
-
-std::ostream& operator<<(std::ostream& out, RegStatus status) {
-  return out << static_cast<int>(status);
-}
 
 const std::error_category& RegistryCategory() {
   static const Category category;
