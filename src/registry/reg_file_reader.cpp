@@ -14,17 +14,7 @@ namespace {
 constexpr std::string_view kHeader4 = "REGEDIT4";
 constexpr std::string_view kHeader5 = "Windows Registry Editor Version 5.00";
 
-// One change the file asks for, with the line it comes from.
-struct Action {
-  enum class Kind { kCreateKey, kDeleteKey, kSetValue, kDeleteValue };
-  Kind kind = Kind::kCreateKey;
-  std::size_t line = 0;
-  RegHandle root = kNoKey;
-  std::string path;
-  std::string name;
-  RegType type = kRegNone;
-  std::vector<std::uint8_t> data;
-};
+using Action = RegFileOperation;
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
@@ -111,7 +101,7 @@ class Parser {
     } else {
       Fail("the key must start with HKEY_LOCAL_MACHINE or HKEY_CURRENT_USER");
     }
-    if (root.size() < path.size()) action->path = path.substr(root.size() + 1);
+    if (root.size() < path.size()) action->key = path.substr(root.size() + 1);
   }
 
   void ParseValue(std::string_view line) {
@@ -220,21 +210,35 @@ class Parser {
                                   " failed with error " + std::to_string(static_cast<int>(status)));
 }
 
-// Carries out the actions in order; value actions go to the key of the section they stand in.
-void Apply(RegistryApi& api, const std::vector<Action>& actions) {
+// A value operation goes to the key of the section it stands in, and only there.
+bool InSection(const Action& value, const Action* section) {
+  return section && section->root == value.root && RegNamesEqual(section->key, value.key);
+}
+
+}  // namespace
+
+void ApplyRegFile(RegistryApi& api, const std::vector<RegFileOperation>& operations) {
   RegKey current;
-  for (const Action& action : actions) {
+  const Action* section = nullptr;
+  for (const Action& action : operations) {
+    if (action.is_value() && !InSection(action, section)) {
+      throw RegistryError(kErrorInvalidParameter, "line " + std::to_string(action.line) +
+                                                      ": a value outside of its key's section");
+    }
     RegStatus status = kErrorSuccess;
     switch (action.kind) {
       case Action::Kind::kCreateKey:
-        status = RegKey::Create(api, action.root, action.path, kKeyAllAccess, &current);
-        if (status != kErrorSuccess) Refused(action, "creating key '" + action.path + "'", status);
+        section = nullptr;
+        status = RegKey::Create(api, action.root, action.key, kKeyAllAccess, &current);
+        if (status != kErrorSuccess) Refused(action, "creating key '" + action.key + "'", status);
+        section = &action;
         break;
       case Action::Kind::kDeleteKey:
+        section = nullptr;
         current.Close();
-        status = DeleteKeyTree(api, action.root, action.path);
+        status = DeleteKeyTree(api, action.root, action.key);
         if (status != kErrorSuccess && status != kErrorFileNotFound) {
-          Refused(action, "deleting key '" + action.path + "'", status);
+          Refused(action, "deleting key '" + action.key + "'", status);
         }
         break;
       case Action::Kind::kSetValue:
@@ -252,14 +256,16 @@ void Apply(RegistryApi& api, const std::vector<Action>& actions) {
   }
 }
 
-}  // namespace
-
 RegFileError::RegFileError(std::size_t line, const std::string& problem)
     : RegistryError(kErrorInvalidData, "line " + std::to_string(line) + ": " + problem),
       line_(line) {}
 
+std::vector<RegFileOperation> ParseRegFile(std::string_view contents) {
+  return Parser(regfile::DecodeLines(contents)).Parse();
+}
+
 void ApplyRegFile(RegistryApi& api, std::string_view contents) {
-  Apply(api, Parser(regfile::DecodeLines(contents)).Parse());
+  ApplyRegFile(api, ParseRegFile(contents));
 }
 
 }  // namespace quellon

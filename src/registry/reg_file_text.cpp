@@ -119,4 +119,21 @@ std::vector<std::uint8_t> Utf16ToCp1252(const std::vector<std::uint8_t>& data, s
   return out;
 }
 
+std::string EncodeUtf16(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() * 2);
+  for (const char c : text) {
+    const char32_t ch = Cp1252ToUnicode(static_cast<unsigned char>(c));
+    out.push_back(static_cast<char>(ch & 0xFF));
+    out.push_back(static_cast<char>(ch >> 8));
+  }
+  return out;
+}
+
+std::vector<std::uint8_t> Cp1252ToUtf16(const std::vector<std::uint8_t>& data) {
+  const std::string units =
+      EncodeUtf16(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
+  return std::vector<std::uint8_t>(units.begin(), units.end());
+}
+
 }  // namespace quellon::regfile

@@ -188,6 +188,8 @@ void SeedAwkwardValues(RegistryApi& api) {
             RegKey::Create(api, kHkeyLocalMachine, "Tree\\Empty]key", kKeyAllAccess, &empty));
 }
 
+// Both encodings carry every value unchanged: the REGEDIT4 dump, and the same operations written
+// as a Unicode file.
 TEST(RegFileWriter, DumpReadsBackIntoTheSameTree) {
   MemoryRegistry original;
   SeedAwkwardValues(original);
@@ -197,22 +199,91 @@ TEST(RegFileWriter, DumpReadsBackIntoTheSameTree) {
   EXPECT_NE(std::string::npos, dump.find("\"Dword\"=dword:04030201\r\n"));
   EXPECT_NE(std::string::npos, dump.find("\"NoZero\"=hex(1):61,62,63\r\n"));
 
-  MemoryRegistry copy;
-  ApplyRegFile(copy, dump);
-  EXPECT_EQ(dump, DumpRegFile(copy, kHkeyLocalMachine, "Tree"));
-  std::vector<std::string> names;
-  RegKey inner;
-  ASSERT_EQ(kErrorSuccess,
-            RegKey::Open(original, kHkeyLocalMachine, "Tree\\Inner", kKeyRead, &inner));
-  ASSERT_EQ(kErrorSuccess, ListValueNames(original, inner.get(), &names));
-  ASSERT_EQ(12u, names.size());
-  for (const std::string& name : names) {
-    const RegValue before = Raw(original, kHkeyLocalMachine, "Tree\\Inner", name);
-    const RegValue after = Raw(copy, kHkeyLocalMachine, "Tree\\Inner", name);
-    EXPECT_EQ(before.type, after.type) << name;
-    EXPECT_EQ(before.data, after.data) << name;
+  for (const std::string& file :
+       {dump, FormatRegFile(ParseRegFile(dump), RegFileEncoding::kUnicode)}) {
+    MemoryRegistry copy;
+    ApplyRegFile(copy, file);
+    EXPECT_EQ(dump, DumpRegFile(copy, kHkeyLocalMachine, "Tree"));
+    std::vector<std::string> names;
+    RegKey inner;
+    ASSERT_EQ(kErrorSuccess,
+              RegKey::Open(original, kHkeyLocalMachine, "Tree\\Inner", kKeyRead, &inner));
+    ASSERT_EQ(kErrorSuccess, ListValueNames(original, inner.get(), &names));
+    ASSERT_EQ(12u, names.size());
+    for (const std::string& name : names) {
+      const RegValue before = Raw(original, kHkeyLocalMachine, "Tree\\Inner", name);
+      const RegValue after = Raw(copy, kHkeyLocalMachine, "Tree\\Inner", name);
+      EXPECT_EQ(before.type, after.type) << name;
+      EXPECT_EQ(before.data, after.data) << name;
+    }
+    EXPECT_TRUE(Exists(copy, kHkeyLocalMachine, "Tree\\Empty]key"));
   }
-  EXPECT_TRUE(Exists(copy, kHkeyLocalMachine, "Tree\\Empty]key"));
+}
+
+RegFileOperation Op(RegFileOperation::Kind kind, RegHandle root, const std::string& key,
+                    const std::string& name = "", RegType type = kRegNone, Bytes data = {}) {
+  RegFileOperation op;
+  op.kind = kind;
+  op.root = root;
+  op.key = key;
+  op.name = name;
+  op.type = type;
+  op.data = std::move(data);
+  return op;
+}
+
+// The file as the registry editor writes it, byte for byte: UTF-16LE with a byte order mark, CRLF,
+// string data in hex form as UTF-16, hex data broken where a line would pass 80 columns.
+TEST(RegFileWriter, WritesUnicodeFilesAsTheRegistryEditorDoes) {
+  using Kind = RegFileOperation::Kind;
+  const std::string key = "SOFTWARE\\Test";
+  Bytes counting(50);
+  for (std::size_t i = 0; i < counting.size(); ++i) counting[i] = static_cast<std::uint8_t>(i);
+  const std::vector<RegFileOperation> ops = {
+      Op(Kind::kCreateKey, kHkeyLocalMachine, key),
+      Op(Kind::kSetValue, kHkeyLocalMachine, key, "", kRegSz, B("default\0")),
+      Op(Kind::kSetValue, kHkeyLocalMachine, key, "Path \"q\"", kRegSz, B("C:\\Dir \"x\" \x92\0")),
+      Op(Kind::kSetValue, kHkeyLocalMachine, key, "Count", kRegDword, {10, 0, 0, 0}),
+      Op(Kind::kSetValue, kHkeyLocalMachine, key, "Expand", kRegExpandSz, B("%A%\0")),
+      Op(Kind::kSetValue, kHkeyLocalMachine, key, "Multi", kRegMultiSz, B("a\0\x92\0\0")),
+      Op(Kind::kSetValue, kHkeyLocalMachine, key, "Settings", kRegBinary, counting),
+      Op(Kind::kDeleteValue, kHkeyLocalMachine, key, "Gone"),
+      // A value under another key opens a section of its own.
+      Op(Kind::kDeleteValue, kHkeyCurrentUser, "Missing", "x"),
+  };
+  const std::string expected = Utf16File(
+      u"Windows Registry Editor Version 5.00\r\n"
+      u"\r\n"
+      u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Test]\r\n"
+      u"@=\"default\"\r\n"
+      u"\"Path \\\"q\\\"\"=\"C:\\\\Dir \\\"x\\\" \u2019\"\r\n"
+      u"\"Count\"=dword:0000000a\r\n"
+      u"\"Expand\"=hex(2):25,00,41,00,25,00,00,00\r\n"
+      u"\"Multi\"=hex(7):61,00,00,00,19,20,00,00,00,00\r\n"
+      u"\"Settings\"=hex:00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,12,13,14,\\\r\n"
+      u"  15,16,17,18,19,1a,1b,1c,1d,1e,1f,20,21,22,23,24,25,26,27,28,29,2a,2b,2c,2d,\\\r\n"
+      u"  2e,2f,30,31\r\n"
+      u"\"Gone\"=-\r\n"
+      u"\r\n"
+      u"[HKEY_CURRENT_USER\\Missing]\r\n"
+      u"\"x\"=-\r\n"
+      u"\r\n");
+  const std::string written = FormatRegFile(ops);
+  EXPECT_EQ(expected, written);
+
+  // Read back, the operations are the same, the section the last one opened included.
+  const std::vector<RegFileOperation> read = ParseRegFile(written);
+  ASSERT_EQ(ops.size() + 1, read.size());
+  EXPECT_EQ(Kind::kCreateKey, read[8].kind);
+  for (std::size_t i = 0, j = 0; i < ops.size(); ++i, ++j) {
+    if (i == 8) ++j;
+    EXPECT_EQ(ops[i].kind, read[j].kind) << i;
+    EXPECT_EQ(ops[i].root, read[j].root) << i;
+    EXPECT_EQ(ops[i].key, read[j].key) << i;
+    EXPECT_EQ(ops[i].name, read[j].name) << i;
+    EXPECT_EQ(ops[i].type, read[j].type) << i;
+    EXPECT_EQ(ops[i].data, read[j].data) << i;
+  }
 }
 
 TEST(RegFileWriter, RefusesWhatTheFormatCannotCarry) {
