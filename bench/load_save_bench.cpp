@@ -8,6 +8,7 @@
 
 #include "app/form1.h"
 #include "testing/headless_platform.h"
+#include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
 #include "testing/no_devices.h"
 
@@ -42,7 +43,8 @@ int main() {
     quellon::ui::HeadlessPlatform platform;
     quellon::ui::Application app(platform);
     quellon::NoDevices devices;
-    quellon::TForm1 form(app, registry, devices);
+    quellon::MemoryFileSystem files;
+    quellon::TForm1 form(app, registry, devices, files);
     form.Frame150.brightness.save.SetChecked(true);
     const double read = Millis(
         20, [&] { static_cast<void>(ops.GetRegIntKeyHKLM_all150subkeys("IsStaticTemporal")); });

@@ -8,8 +8,9 @@ constexpr int kFrameBelowTitle = 34;
 
 }  // namespace
 
-TForm1::TForm1(ui::Application& app, RegistryApi& registry, DeviceSystem& devices)
-    : ui::Form("Form1"), app_(app), registry_(registry), devices_(devices) {
+TForm1::TForm1(ui::Application& app, RegistryApi& registry, DeviceSystem& devices,
+               FileSystem& files)
+    : ui::Form("Form1"), app_(app), registry_(registry), devices_(devices), files_(files) {
   LayOut();
   TabControl1.OnChange = [this] { TabControl1Change(); };
   Reset.OnClick = [this] { ResetClick(); };

@@ -1,6 +1,7 @@
 // The loader and the saver of the main window: every page's rows, the pages in one fixed order.
 
 #include "app/form1.h"
+#include "safety/transfer.h"
 #include "settings/pvr150_values.h"
 #include "settings/store.h"
 
@@ -12,7 +13,13 @@ void TForm1::GetSettingsFromRegistry() {
   for (Page* page : PagesInOrder()) page->Load(ctx);
 }
 
+// One backup per user action: "Save settings" and "Load and Set Defaults" each save once.
 void TForm1::SetSettingsInRegistry() {
+  TakeProgramBackup(registry_.api(), files_);
+  WriteSettingsWithoutBackup();
+}
+
+void TForm1::WriteSettingsWithoutBackup() {
   const settings::Store store(registry_);
   store.Write(settings::pvr150::kSaveEncoderSettings, 1);
   SaveContext ctx{store};

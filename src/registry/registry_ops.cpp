@@ -56,18 +56,19 @@ void WriteValue(RegistryApi& api, RegHandle parent, const std::string& key, cons
 }
 
 // A device instance holds driver parameters when it has a "DriverData" subkey; an instance that
-// cannot be opened has none. The instance "0018" always gets one written, created if needed. A
-// list that fails part-way ends the write rather than passing the instance over.
-bool HoldsDriverData(RegistryApi& api, RegHandle classKey, const std::string& instance,
-                     const std::string& name) {
-  if (instance == "0018") return true;
+// cannot be opened has none. The instance "0018" always gets one written, created if needed.
+RegStatus HoldsDriverData(RegistryApi& api, RegHandle classKey, const std::string& instance,
+                          bool* holds) {
+  *holds = instance == "0018";
+  if (*holds) return kErrorSuccess;
   RegKey opened;
-  if (RegKey::Open(api, classKey, instance, kKeyAllAccess, &opened) != kErrorSuccess) return false;
+  if (RegKey::Open(api, classKey, instance, kKeyAllAccess, &opened) != kErrorSuccess)
+    return kErrorSuccess;
   std::vector<std::string> children;
   const RegStatus status = ListSubKeyNames(api, opened.get(), &children);
-  if (status != kErrorSuccess) throw NamedError(status, "Failed to set data for '", name);
-  return std::any_of(children.begin(), children.end(),
-                     [](const std::string& c) { return RegNamesEqual(c, "DriverData"); });
+  *holds = std::any_of(children.begin(), children.end(),
+                       [](const std::string& c) { return RegNamesEqual(c, "DriverData"); });
+  return status;
 }
 
 // The integer one instance's "DriverData" holds under `name`, if it holds a readable one. An
@@ -146,21 +147,37 @@ std::optional<int> RegistryOps::GetRegIntKeyHKLM_all150subkeys(const std::string
   return result;
 }
 
+// A list that fails part-way ends the write rather than passing an instance over.
 void RegistryOps::SetRegIntKeyHKLM_all150subkeys(const std::string& name, int value) const {
+  const auto bytes = DwordToBytes(static_cast<std::uint32_t>(value));
+  const RegStatus status =
+      ForEachFanOutInstance(api_, [&](RegHandle classKey, const std::string& instance) {
+        WriteValue(api_, classKey, instance + "\\DriverData", name, kRegDword,
+                   {bytes.begin(), bytes.end()});
+      });
+  if (status != kErrorSuccess) throw NamedError(status, "Failed to set data for '", name);
+}
+
+RegStatus ForEachFanOutInstance(RegistryApi& api, const FanOutVisitor& visit) {
   RegKey classKey;
-  if (RegKey::Open(api_, kHkeyLocalMachine, MediaClassKey, kKeyAllAccess, &classKey) !=
+  if (RegKey::Open(api, kHkeyLocalMachine, MediaClassKey, kKeyAllAccess, &classKey) !=
       kErrorSuccess) {
-    return;
+    return kErrorSuccess;
   }
   std::vector<std::string> instances;
-  const RegStatus listed = ListSubKeyNames(api_, classKey.get(), &instances);
-  if (listed != kErrorSuccess) throw NamedError(listed, "Failed to set data for '", name);
-  const auto bytes = DwordToBytes(static_cast<std::uint32_t>(value));
-  for (const std::string& instance : instances) {
-    if (!HoldsDriverData(api_, classKey.get(), instance, name)) continue;
-    WriteValue(api_, classKey.get(), instance + "\\DriverData", name, kRegDword,
-               {bytes.begin(), bytes.end()});
+  if (const RegStatus listed = ListSubKeyNames(api, classKey.get(), &instances);
+      listed != kErrorSuccess) {
+    return listed;
   }
+  for (const std::string& instance : instances) {
+    bool holds = false;
+    if (const RegStatus status = HoldsDriverData(api, classKey.get(), instance, &holds);
+        status != kErrorSuccess) {
+      return status;
+    }
+    if (holds) visit(classKey.get(), instance);
+  }
+  return kErrorSuccess;
 }
 
 }  // namespace quellon

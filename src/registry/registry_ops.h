@@ -2,6 +2,7 @@
 // The registry operations of the main window. Every call opens its key afresh with full access,
 // does one thing and closes the key again; nothing is cached between calls.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,15 @@ inline constexpr int RegValueMissing = -9999;
 // installed device instances, whose "DriverData" subkeys hold the card drivers' parameters.
 inline constexpr const char* MediaClassKey =
     "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96C-E325-11CE-BFC1-08002BE10318}";
+
+// The device instances the fan-out writer writes into, in the registry's order: each subkey of
+// MediaClassKey that has a "DriverData" subkey (in any letter case), and "0018" whether it has one
+// or not. `visit` gets MediaClassKey, open with full access, and the instance's name. Without
+// MediaClassKey there are none; an instance that cannot be opened is passed over. A listing that
+// fails part-way ends the walk, and its status is returned; kErrorSuccess otherwise. The writer and
+// the catalogue of the values the program writes both walk with this, so they name the same keys.
+using FanOutVisitor = std::function<void(RegHandle classKey, const std::string& instance)>;
+[[nodiscard]] RegStatus ForEachFanOutInstance(RegistryApi& api, const FanOutVisitor& visit);
 
 class RegistryOps {
  public:

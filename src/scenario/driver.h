@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "safety/file_system.h"
 #include "ui/geometry.h"
 
 namespace quellon {
@@ -26,6 +27,18 @@ struct DeviceSpec {
   bool pages = true;
 };
 
+// The local time the program's files see: where the script set it, moving on by `step` seconds at
+// every reading, so that backups get the names the script expects in both modes.
+struct ScriptClock {
+  LocalTime now{2026, 1, 1, 0, 0, 0};
+  int step = 0;
+  LocalTime Next() {
+    const LocalTime shown = now;
+    now = AddSeconds(now, step);
+    return shown;
+  }
+};
+
 // One IAMVideoProcAmp::Set as `print procamp` shows it.
 struct ProcampSet {
   std::string device;
@@ -42,6 +55,11 @@ class Driver {
   virtual RegistryApi& ScriptRegistry() = 0;
   // Faults that act only on the program's registry access.
   virtual FaultyRegistry& ProgramFaults() = 0;
+
+  // The program's files: in memory headless, the system's below a folder of the run on the real
+  // window. Their clock is the script's.
+  virtual FileSystem& Files() = 0;
+  ScriptClock& Clock() { return clock_; }
 
   virtual void AddFolder(const std::string& path) = 0;
   virtual void SetBrowseResult(std::optional<std::string> path) = 0;
@@ -73,6 +91,9 @@ class Driver {
   virtual std::vector<ProcampSet> TakeProcamp();
   // The names of the filters in the main window's filter graph now.
   virtual std::vector<std::string> GraphFilters();
+
+ protected:
+  ScriptClock clock_;
 };
 
 // A script's fault: the control or command it names does not exist (exit code 2).

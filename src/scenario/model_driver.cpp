@@ -33,7 +33,7 @@ void ModelDriver::FocusLikeUser(ui::Control& c) {
 
 void ModelDriver::Start() {
   if (form_) throw UsageError("the window is already started");
-  form_ = std::make_unique<TForm1>(app_, faults_, devices_);
+  form_ = std::make_unique<TForm1>(app_, faults_, devices_, files_);
   app_.Run([&] { form_->FormActivate(); });
 }
 

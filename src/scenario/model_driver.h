@@ -8,6 +8,7 @@
 #include "scenario/driver.h"
 #include "testing/faulty_registry.h"
 #include "testing/headless_platform.h"
+#include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
 #include "testing/simulated_devices.h"
 #include "ui/application.h"
@@ -21,6 +22,7 @@ class ModelDriver : public Driver {
 
   RegistryApi& ScriptRegistry() override { return registry_; }
   FaultyRegistry& ProgramFaults() override { return faults_; }
+  FileSystem& Files() override { return files_; }
   void AddFolder(const std::string& path) override { platform_.AddFolder(path); }
   void SetBrowseResult(std::optional<std::string> path) override {
     platform_.SetBrowseResult(std::move(path));
@@ -61,6 +63,7 @@ class ModelDriver : public Driver {
   ui::Application app_{platform_};
   SimulatedDevices devices_{
       [this](const std::string& title) { platform_.RecordPropertyFrame(title); }};
+  MemoryFileSystem files_{[this] { return clock_.Next(); }};
   std::unique_ptr<TForm1> form_;
 };
 

@@ -17,13 +17,6 @@
 #include "testing/faulty_registry.h"
 
 namespace quellon::scenario {
-namespace {
-
-struct KeyPath {
-  RegHandle root;
-  std::string path;
-  std::string shown;  // as the dump prints it
-};
 
 // A key below the root, written with single backslashes between non-empty names: an empty path
 // would name the root itself, and `reg delkey` would empty it.
@@ -36,6 +29,8 @@ KeyPath ParseKey(const std::string& key) {
     throw UsageError("not a key below the root: " + key);
   return {hkcu ? kHkeyCurrentUser : kHkeyLocalMachine, path, key};
 }
+
+namespace {
 
 // How many arguments each command takes after its name.
 const std::map<std::string, size_t>& ArgumentCounts() {

@@ -111,6 +111,8 @@ bool Runner::Execute(const Command& c) {
                                                   : std::optional<std::string>(Arg(c, 1)));
   } else if (verb == "device") {
     Device(c);
+  } else if (IsSafetyCommand(c)) {
+    RunSafetyCommand(driver_, c, out_, catalogue_);
   } else if (verb == "print") {
     Print(c);
   } else if (verb == "expect") {
@@ -175,7 +177,8 @@ void Runner::Print(const Command& c) {
     if (filters.empty()) out << "graph empty\n";
     for (const std::string& f : filters) out << "graph " << Quote(f) << "\n";
   } else if (what == "messages") {
-    for (const std::string& line : driver_.TakeShown()) out << line << "\n";
+    for (const std::string& line : driver_.TakeShown())
+      out << ShownPaths(driver_, line, true) << "\n";
   } else {
     const auto [control, property] = SplitProperty(what);
     out << what << " = " << driver_.Property(control, property) << "\n";

@@ -1,7 +1,7 @@
 #include "settings/closed_caption.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "registry/cp1252.h"
@@ -19,49 +19,68 @@ constexpr const char* kFlagName = pvr250::kClosedCaptionFlag.name;
   throw RegistryError(status, std::string("Failed to set data for '") + kFlagName + "'");
 }
 
-// The key is closed again before this returns, so the walk never holds more than one key open.
-// A key that cannot be opened has no names; one whose names cannot all be read ends the walk, so
-// that no card is passed over silently.
-std::vector<std::string> SubKeysOf(RegistryApi& api, const std::string& path) {
-  std::vector<std::string> names;
+// The key is closed again before this returns, so the walk never holds more than one key open
+// besides the one it visits. A key that cannot be opened has no names.
+RegStatus SubKeysOf(RegistryApi& api, const std::string& path, std::vector<std::string>* names) {
+  names->clear();
   RegKey key;
   if (RegKey::Open(api, kHkeyLocalMachine, path, kKeyAllAccess, &key) != kErrorSuccess)
-    return names;
-  if (const RegStatus status = ListSubKeyNames(api, key.get(), &names); status != kErrorSuccess)
-    Failed(status);
-  return names;
+    return kErrorSuccess;
+  return ListSubKeyNames(api, key.get(), names);
 }
 
-void MarkDriverKey(RegistryApi& api, const std::string& path, std::uint32_t flag) {
+RegStatus VisitIfMarked(RegistryApi& api, const std::string& path, const MarkedKeyVisitor& visit) {
   RegKey key;
-  if (RegKey::Open(api, kHkeyLocalMachine, path, kKeyAllAccess, &key) != kErrorSuccess) return;
+  if (RegKey::Open(api, kHkeyLocalMachine, path, kKeyAllAccess, &key) != kErrorSuccess)
+    return kErrorSuccess;
   std::vector<std::string> values;
   if (const RegStatus status = ListValueNames(api, key.get(), &values); status != kErrorSuccess)
-    Failed(status);
-  const auto bytes = DwordToBytes(flag);
-  for (const std::string& name : values) {
-    if (!RegNamesEqual(name, kMarker)) continue;
-    if (const RegStatus status = api.SetValue(key.get(), kFlagName, kRegDword, bytes.data(),
-                                              static_cast<std::uint32_t>(bytes.size()));
-        status != kErrorSuccess)
-      Failed(status);
-  }
+    return status;
+  if (std::any_of(values.begin(), values.end(),
+                  [](const std::string& name) { return RegNamesEqual(name, kMarker); }))
+    visit(key.get(), path);
+  return kErrorSuccess;
 }
 
 }  // namespace
 
-void SetCCKey(RegistryApi& api, bool enable) {
-  const std::uint32_t flag = enable ? 1 : 0;
+// Each step returns the first failure, which ends the walk.
+RegStatus ForEachMarkedDriverKey(RegistryApi& api, const MarkedKeyVisitor& visit) {
   const std::string media = keys::kServicesMedia;
-  for (const std::string& device : SubKeysOf(api, media))
-    MarkDriverKey(api, media + "\\" + device + "\\Driver", flag);
+  std::vector<std::string> devices;
+  if (const RegStatus status = SubKeysOf(api, media, &devices); status != kErrorSuccess)
+    return status;
+  for (const std::string& device : devices) {
+    const RegStatus status = VisitIfMarked(api, media + "\\" + device + "\\Driver", visit);
+    if (status != kErrorSuccess) return status;
+  }
 
   const std::string classes = keys::kControlClass;
-  for (const std::string& setupClass : SubKeysOf(api, classes)) {
+  std::vector<std::string> setupClasses;
+  if (const RegStatus status = SubKeysOf(api, classes, &setupClasses); status != kErrorSuccess)
+    return status;
+  for (const std::string& setupClass : setupClasses) {
     const std::string classPath = classes + "\\" + setupClass;
-    for (const std::string& instance : SubKeysOf(api, classPath))
-      MarkDriverKey(api, classPath + "\\" + instance + "\\Driver", flag);
+    std::vector<std::string> instances;
+    if (const RegStatus status = SubKeysOf(api, classPath, &instances); status != kErrorSuccess)
+      return status;
+    for (const std::string& instance : instances) {
+      const RegStatus status = VisitIfMarked(api, classPath + "\\" + instance + "\\Driver", visit);
+      if (status != kErrorSuccess) return status;
+    }
   }
+  return kErrorSuccess;
+}
+
+void SetCCKey(RegistryApi& api, bool enable) {
+  const auto bytes = DwordToBytes(enable ? 1 : 0);
+  const RegStatus status = ForEachMarkedDriverKey(api, [&](RegHandle key, const std::string&) {
+    if (const RegStatus written = api.SetValue(key, kFlagName, kRegDword, bytes.data(),
+                                               static_cast<std::uint32_t>(bytes.size()));
+        written != kErrorSuccess)
+      Failed(written);
+  });
+  if (status != kErrorSuccess) Failed(status);
 }
 
 }  // namespace quellon::settings

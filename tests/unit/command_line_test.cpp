@@ -5,6 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "testing/memory_registry.h"
+#include "registry/registry_util.h"
+#include "testing/memory_file_system.h"
+
 namespace quellon {
 namespace {
 
@@ -12,33 +16,109 @@ Command Parse(std::vector<std::string> args) {
   return ParseCommandLine(args);
 }
 
-TEST(CommandLine, VersionSwitchAndUsageErrors) {
+constexpr const char* kUsage =
+    ". Usage: quellon.exe [/version] [/export FILE] [/import FILE] [/restore [NAME]] [/backups] "
+    "[/?]\n";
+
+class CommandLineTest : public ::testing::Test {
+ protected:
+  CommandLineTest() {
+    RegKey key;
+    EXPECT_EQ(kErrorSuccess,
+              RegKey::Create(registry_, kHkeyLocalMachine, "SOFTWARE\\Card", kKeyAllAccess, &key));
+    const auto one = DwordToBytes(1);
+    EXPECT_EQ(kErrorSuccess, registry_.SetValue(key.get(), "Level", kRegDword, one.data(), 4));
+  }
+
+  int Run(std::vector<std::string> args) {
+    out_.clear();
+    err_.clear();
+    const ConsoleServices services{registry_, files_, [](RegistryApi&) {
+                                     Catalogue catalogue;
+                                     catalogue.Add(kHkeyLocalMachine, "SOFTWARE\\Card", "Level");
+                                     return catalogue;
+                                   }};
+    return RunConsoleCommand(Parse(std::move(args)), "2.3.4", services, out_, err_);
+  }
+
+  MemoryRegistry registry_;
+  MemoryFileSystem files_{[] { return LocalTime{2026, 12, 8, 14, 55, 3}; }};
+  std::string out_, err_;
+};
+
+TEST_F(CommandLineTest, SwitchesTheirArgumentsAndUsageErrors) {
   EXPECT_EQ(Parse({}).action, CommandAction::kShowWindow);
   for (const char* spelling : {"/version", "-version", "--version", "/VERSION", "-Version"}) {
     EXPECT_EQ(Parse({spelling}).action, CommandAction::kPrintVersion) << spelling;
   }
-  std::string out, err;
-  EXPECT_EQ(RunConsoleCommand(Parse({"/version"}), "2.3.4", out, err), kExitSuccess);
-  EXPECT_EQ(out, "Quellon 2.3.4\n");
-  EXPECT_EQ(err, "");
+  EXPECT_EQ(Run({"/version"}), kExitSuccess);
+  EXPECT_EQ(out_, "Quellon 2.3.4\n");
+  EXPECT_EQ(err_, "");
 
-  // A stray word, an unknown switch or a second switch: one line on err naming the fault, exit 2.
+  const Command exported = Parse({"/Export", "-out.reg"});
+  EXPECT_EQ(exported.action, CommandAction::kExport);
+  EXPECT_EQ(exported.argument, "-out.reg");
+  EXPECT_FALSE(Parse({"/restore"}).has_argument);
+  EXPECT_EQ(Parse({"/restore", "quellon-x.reg"}).argument, "quellon-x.reg");
+
+  // A stray word, an unknown switch, a second switch or a missing FILE: one line on err naming
+  // the fault, exit 2.
   const std::vector<std::vector<std::string>> faults = {
-      {"settings.reg"}, {"/frobnicate"}, {"/"}, {"/version", "/version"}, {"/version", "x"}};
+      {"settings.reg"},         {"/frobnicate"},        {"/"},
+      {"/version", "/version"}, {"/version", "x"},      {"/import"},
+      {"/export", "/backups"},  {"/restore", "a", "b"}, {"/backups", "x"}};
   for (const auto& args : faults) {
-    std::string fault_out, fault_err;
-    const Command command = Parse(args);
-    ASSERT_EQ(command.action, CommandAction::kUsageError) << args.back();
-    EXPECT_EQ(RunConsoleCommand(command, "2.3.4", fault_out, fault_err), kExitUsage);
-    EXPECT_EQ(fault_out, "");
-    const std::string& line = fault_err;
+    ASSERT_EQ(Parse(args).action, CommandAction::kUsageError) << args.back();
+    EXPECT_EQ(Run(args), kExitUsage);
+    EXPECT_EQ(out_, "");
+    const std::string line = err_;
     EXPECT_EQ(line.find('\n'), line.size() - 1) << line;
-    EXPECT_TRUE(line.ends_with(". Usage: quellon.exe [/version]\n")) << line;
+    EXPECT_TRUE(line.ends_with(kUsage)) << line;
   }
-  EXPECT_EQ(Parse({"/frobnicate"}).usage_error,
-            "Unknown switch \"/frobnicate\". Usage: quellon.exe [/version]");
-  EXPECT_EQ(Parse({"settings.reg"}).usage_error,
-            "Unexpected argument \"settings.reg\". Usage: quellon.exe [/version]");
+  EXPECT_EQ(Parse({"/frobnicate"}).usage_error + "\n",
+            std::string("Unknown switch \"/frobnicate\"") + kUsage);
+  EXPECT_EQ(Parse({"/import"}).usage_error + "\n", std::string("\"/import\" needs FILE") + kUsage);
+
+  // /? lists every switch on out.
+  EXPECT_EQ(Run({"/?"}), kExitSuccess);
+  for (const char* shown :
+       {"/version", "/export FILE", "/import FILE", "/restore [NAME]", "/backups", "/?"}) {
+    EXPECT_NE(out_.find("\n  " + std::string(shown) + " "), std::string::npos) << shown;
+  }
+  EXPECT_EQ(err_, "");
+}
+
+// The commands end to end over memory: export, import after a backup, restore, the list.
+TEST_F(CommandLineTest, ExportImportRestoreAndTheListOfBackups) {
+  EXPECT_EQ(Run({"/backups"}), kExitSuccess);
+  EXPECT_EQ(out_, "There is no backup in \"C:\\Users\\User\\AppData\\Local\\Quellon\\Backups\".\n");
+  EXPECT_EQ(Run({"/restore"}), kExitFailure);
+  EXPECT_EQ(err_, "There is no backup in \"C:\\Users\\User\\AppData\\Local\\Quellon\\Backups\".\n");
+
+  EXPECT_EQ(Run({"/export", "out.reg"}), kExitSuccess);
+  EXPECT_EQ(out_, "Exported 1 value to \"out.reg\".\n");
+  files_.Write("two.reg",
+               "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Card]\r\n\"Level\"=dword:2\r\n");
+  EXPECT_EQ(Run({"/import", "two.reg"}), kExitSuccess);
+  const std::string backup =
+      "C:\\Users\\User\\AppData\\Local\\Quellon\\Backups\\quellon-2026-12-08_145503.reg";
+  EXPECT_EQ(out_, "Backup written: " + backup + "\nImported 1 value from \"two.reg\".\n");
+  EXPECT_EQ(files_.Read(backup), files_.Read("out.reg"));
+
+  EXPECT_EQ(Run({"/restore"}), kExitSuccess);
+  EXPECT_EQ(out_, "Backup written: " + backup.substr(0, backup.size() - 4) +
+                      "_02.reg\nRestored 1 value from quellon-2026-12-08_145503.reg.\n");
+  EXPECT_EQ(Run({"/export", "again.reg"}), kExitSuccess);
+  EXPECT_EQ(files_.Read("again.reg"), files_.Read("out.reg"));
+
+  EXPECT_EQ(Run({"/backups"}), kExitSuccess);
+  EXPECT_EQ(out_,
+            "Backups in \"C:\\Users\\User\\AppData\\Local\\Quellon\\Backups\", newest first:\n"
+            "quellon-2026-12-08_145503_02.reg\nquellon-2026-12-08_145503.reg\n");
+
+  // A failure: the reason on err, exit 1.
+  EXPECT_EQ(Run({"/import", "absent.reg"}), kExitFailure);
+  EXPECT_EQ(err_, "Cannot read \"absent.reg\": The system cannot find the file specified.\n");
 }
 
 }  // namespace

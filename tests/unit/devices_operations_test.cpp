@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "testing/headless_platform.h"
+#include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
 #include "testing/simulated_devices.h"
 
@@ -25,7 +26,8 @@ class DeviceOperations : public ::testing::Test {
   ui::HeadlessPlatform platform;
   ui::Application app{platform};
   SimulatedDevices devices{[this](const std::string& t) { platform.RecordPropertyFrame(t); }};
-  TForm1 form{app, registry, devices};
+  MemoryFileSystem files;
+  TForm1 form{app, registry, devices, files};
 };
 
 TEST_F(DeviceOperations, AClassTextTheSystemRejectsEndsTheOperationAndReleasesAll) {

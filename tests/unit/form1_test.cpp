@@ -6,6 +6,7 @@
 
 #include "testing/faulty_registry.h"
 #include "testing/headless_platform.h"
+#include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
 #include "testing/no_devices.h"
 
@@ -23,7 +24,8 @@ class MainWindow : public ::testing::Test {
   ui::HeadlessPlatform platform;
   ui::Application app{platform};
   NoDevices devices;
-  TForm1 form{app, faults, devices};
+  MemoryFileSystem files;
+  TForm1 form{app, faults, devices, files};
 };
 
 TEST_F(MainWindow, AllFourPagesShareOnePlaceBelowTheTitle) {
@@ -79,12 +81,29 @@ TEST_F(MainWindow, OnlyTheFirstActivationLoads) {
   EXPECT_EQ(form.InfoLabelContent.caption(), "");
 }
 
+// A save fails before its first write when its backup cannot be written (the error names the
+// folder and the system's reason, and nothing is written), or at a write.
 TEST_F(MainWindow, ASaveThatFailsShowsNoSuccessAndDoesNotReload) {
   form.FormActivate();
-  faults.FailWritesOf("HcwSaveEncoderSettings", kErrorAccessDenied);
+  const std::string local = files.LocalAppData();
+  files.MakeFolders(local);
+  files.Write(local + "\\Quellon", "in the way of the backups' folder");
   const size_t lines = form.Memo1.lines().size();
   app.Run([&] { form.SaveClick(); });
-  const auto shown = platform.TakeShown();
+  auto shown = platform.TakeShown();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].kind, ui::HeadlessPlatform::Shown::Kind::Error);
+  EXPECT_EQ(shown[0].text, "Cannot create the folder \"" + local +
+                               "\\Quellon\": Cannot create a file when that file already exists.\n"
+                               "Nothing was written to the registry.");
+  EXPECT_EQ(
+      ReadInt("SYSTEM\\CurrentControlSet\\Services\\hcwPP2\\DriverData", "HcwSaveEncoderSettings"),
+      std::nullopt);
+
+  files.Remove(local + "\\Quellon");
+  faults.FailWritesOf("HcwSaveEncoderSettings", kErrorAccessDenied);
+  app.Run([&] { form.SaveClick(); });
+  shown = platform.TakeShown();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].kind, ui::HeadlessPlatform::Shown::Kind::Error);
   EXPECT_EQ(shown[0].text, "Failed to set data for 'HcwSaveEncoderSettings'");

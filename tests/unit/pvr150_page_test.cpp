@@ -8,6 +8,7 @@
 
 #include "app/form1.h"
 #include "testing/headless_platform.h"
+#include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
 #include "testing/no_devices.h"
 
@@ -26,7 +27,8 @@ class Pvr150Page : public ::testing::Test {
   ui::HeadlessPlatform platform;
   ui::Application app{platform};
   NoDevices devices;
-  TForm1 form{app, registry, devices};
+  MemoryFileSystem files;
+  TForm1 form{app, registry, devices, files};
 };
 
 TEST_F(Pvr150Page, EveryControlFitsTheGroupBoxWithoutOverlap) {

@@ -1,91 +1,82 @@
-// The catalogue of written values against what a save really writes: a save with every box on
-// every page ticked writes exactly the values the catalogue lists, so a backup or an export built
-// from it misses nothing.
+// The program's catalogue against what a save really writes: on a machine with several device
+// instances and marked closed-caption keys, a save with every box on every page ticked writes
+// exactly the values the catalogue made before it lists, so a backup or an export misses nothing
+// and an import may change nothing else.
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 #include <string>
 
 #include "app/form1.h"
-#include "registry/cp1252.h"
+#include "full_save.h"
 #include "registry/registry_util.h"
-#include "settings/catalogue.h"
+#include "safety/program_catalogue.h"
 #include "testing/headless_platform.h"
+#include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
 #include "testing/no_devices.h"
 
 namespace quellon {
 namespace {
 
-const std::string kInstance = std::string(MediaClassKey) + "\\0000";
-const std::string kMarkedDriver = "SYSTEM\\CurrentControlSet\\Services\\Class\\MEDIA\\0000\\Driver";
+const std::string kClass = MediaClassKey;
+const std::string kMedia = "SYSTEM\\CurrentControlSet\\Services\\Class\\MEDIA";
+const std::string kOtherClass =
+    "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96D-E325-11CE-BFC1-08002BE10318}";
 
-// Every value below `path`, as "KEY|NAME" with the key spelt as the registry keeps it.
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// Every value below `path`, as "KEY|NAME" in lower case.
 void Collect(RegistryApi& api, const std::string& path, std::set<std::string>* found) {
   RegKey key;
   ASSERT_EQ(kErrorSuccess, RegKey::Open(api, kHkeyLocalMachine, path, kKeyRead, &key)) << path;
   std::vector<std::string> names;
   ASSERT_EQ(kErrorSuccess, ListValueNames(api, key.get(), &names));
-  for (const std::string& name : names) found->insert(path + "|" + name);
+  for (const std::string& name : names) found->insert(Lower(path + "|" + name));
   ASSERT_EQ(kErrorSuccess, ListSubKeyNames(api, key.get(), &names));
   for (const std::string& child : names)
     Collect(api, path.empty() ? child : path + "\\" + child, found);
 }
 
-// The places a catalogue entry stands for on this machine: one device instance, one marked key.
-std::vector<std::string> PlacesOf(const settings::Value& value) {
-  using settings::Where;
-  std::vector<std::string> places;
-  if (value.where == Where::Plain || value.where == Where::PlainThenFanOut)
-    places.push_back(std::string(value.key) + "|" + value.name);
-  if (value.where == Where::FanOut || value.where == Where::PlainThenFanOut)
-    places.push_back(kInstance + "\\DriverData|" + value.name);
-  if (value.where == Where::MarkedDriverKeys) places.push_back(kMarkedDriver + "|" + value.name);
-  return places;
-}
-
-bool SamePlace(const std::string& a, const std::string& b) {
-  return RegNamesEqual(a, b);
-}
-
-TEST(SettingsCatalogue, ListsExactlyWhatAFullSaveWrites) {
+TEST(ProgramCatalogue, ListsExactlyWhatAFullSaveWrites) {
   MemoryRegistry registry;
   const RegistryOps ops(registry);
-  ops.SetRegIntKeyHKLM(kInstance + "\\DriverData", "Seeded", 0);
-  ops.SetRegIntKeyHKLM(kMarkedDriver, "EnableVIMProtection", 1);
+  ops.SetRegIntKeyHKLM(kClass + "\\0000\\DriverData", "Seeded", 0);
+  ops.SetRegIntKeyHKLM(kClass + "\\0001\\Other", "Seeded", 0);       // no DriverData: left alone
+  ops.SetRegIntKeyHKLM(kClass + "\\0002\\driverdata", "Seeded", 0);  // any letter case
+  ops.SetRegIntKeyHKLM(kClass + "\\0018", "Seeded", 0);              // gets one all the same
+  ops.SetRegIntKeyHKLM(kMedia + "\\0000\\Driver", "EnableVIMProtection", 1);
+  ops.SetRegIntKeyHKLM(kMedia + "\\0001\\Driver", "Seeded", 1);  // no marker
+  ops.SetRegIntKeyHKLM(kOtherClass + "\\0003\\Driver", "enablevimprotection", 1);
+  std::set<std::string> before;
+  Collect(registry, "", &before);
+
+  const Catalogue catalogue = ProgramCatalogue(registry);
   ui::HeadlessPlatform platform;
   ui::Application app(platform);
   NoDevices devices;
-  TForm1 form(app, registry, devices);
-  form.FrameWintv2k.country_code.ForceCountryEdit.SetText("31");
-  form.FrameWintv2k.country_code.ForceCountry.SetChecked(true);
-  form.FrameWintv2k.buffer_path.LiveDir.SetText("C:\\Buffer\\LiveTV.tmp");
-  form.FrameWintv2k.snapshot.Hres.SetText("720");
-  form.FrameWintv2k.snapshot.VRes.SetText("576");
-  for (Page* page : form.PagesInOrder())
-    for (Row* row : page->rows())
-      if (ui::CheckBox* save = row->SaveBox()) save->SetChecked(true);
+  MemoryFileSystem files;
+  TForm1 form(app, registry, devices, files);
+  PrepareFullSave(form);
   form.SetSettingsInRegistry();
 
   std::set<std::string> written;
   Collect(registry, "", &written);
-  written.erase(kInstance + "\\DriverData|Seeded");
-  written.erase(kMarkedDriver + "|EnableVIMProtection");
+  for (const std::string& seeded : before) written.erase(seeded);
   std::set<std::string> listed;
-  for (const settings::Value* value : settings::WrittenValues()) {
-    for (const std::string& place : PlacesOf(*value)) {
-      bool found = false;
-      for (const std::string& w : written) found = found || SamePlace(w, place);
-      EXPECT_TRUE(found) << place << " is listed but a full save does not write it";
-      listed.insert(place);
-    }
-  }
-  for (const std::string& w : written) {
-    bool found = false;
-    for (const std::string& place : listed) found = found || SamePlace(w, place);
-    EXPECT_TRUE(found) << w << " is written but not listed";
-  }
+  for (const CatalogueValue& value : catalogue.values())
+    listed.insert(Lower(value.key + "|" + value.name));
+  EXPECT_EQ(written, listed);
+  EXPECT_EQ(catalogue.size(), listed.size());  // no value listed twice in another letter case
+  EXPECT_TRUE(catalogue.Contains(kHkeyLocalMachine, kClass + "\\0018\\DriverData", "HcwHue"));
+  EXPECT_TRUE(
+      catalogue.Contains(kHkeyLocalMachine, kOtherClass + "\\0003\\Driver", "InsertCCinDVD"));
+  EXPECT_FALSE(catalogue.HasKey(kHkeyLocalMachine, kClass + "\\0001\\DriverData"));
 }
 
 }  // namespace

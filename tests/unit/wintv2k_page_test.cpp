@@ -9,6 +9,7 @@
 #include "pages/wintv2000/buffer_path.h"
 #include "testing/faulty_registry.h"
 #include "testing/headless_platform.h"
+#include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
 #include "testing/no_devices.h"
 
@@ -41,7 +42,8 @@ class WintvPage : public ::testing::Test {
   ui::HeadlessPlatform platform;
   ui::Application app{platform};
   NoDevices devices;
-  TForm1 form{app, faults, devices};
+  MemoryFileSystem files;
+  TForm1 form{app, faults, devices, files};
   TWintv2k& page = form.FrameWintv2k;
 };
 

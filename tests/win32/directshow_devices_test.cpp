@@ -17,6 +17,7 @@
 #include "devices/win32/directshow_objects_win32.h"
 #include "standin_setup_win32.h"
 #include "testing/headless_platform.h"
+#include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
 #include "testing/simulated_devices.h"
 
@@ -88,6 +89,7 @@ class DirectShowDevicesTest : public ::testing::Test {
                                             nullptr)};
   DirectShowDevices devices{[this] { return owner.get(); }};
   MemoryRegistry registry;
+  MemoryFileSystem files;
   ui::HeadlessPlatform platform;
   ui::Application app{platform};
 };
@@ -99,7 +101,7 @@ TEST_F(DirectShowDevicesTest, TheSystemEnumeratorListsTheCardsInTheirCategories)
   prefix.Add({false, "Hauppauge WinTV PVR II Capture", "{860BB310-5D01-11D0-BD3B-00A0C911CE86}"});
   Add("Hauppauge WinTV PVR II Capture #2 " + std::string(300, 'x'));
   prefix.Add({true, "Hauppauge WinTV PVR II Encoder"});
-  TForm1 form{app, registry, devices};
+  TForm1 form{app, registry, devices, files};
   form.ShowPvrPropPage(DeviceKind::Pvr150Capture);
   form.ShowPvrPropPage(DeviceKind::Pvr150Encoder);
   const std::string long_name =
@@ -116,7 +118,7 @@ TEST_F(DirectShowDevicesTest, TheSystemEnumeratorListsTheCardsInTheirCategories)
 TEST_F(DirectShowDevicesTest, ProcampValuesReachEveryCaptureCardWithFlagsOne) {
   Add("Hauppauge WinTV PVR II Capture");
   Add("Hauppauge WinTV PVR II Capture #2");
-  TForm1 form{app, registry, devices};
+  TForm1 form{app, registry, devices, files};
   form.Frame150.hue.slider.SetPosition(-20);
   form.Frame150.hue.save.SetChecked(true);
   form.SetProcampSettings(DeviceKind::Pvr150Capture);
@@ -129,7 +131,7 @@ TEST_F(DirectShowDevicesTest, ProcampValuesReachEveryCaptureCardWithFlagsOne) {
 TEST_F(DirectShowDevicesTest, AFilterWithoutProcampStopsWithInterfaceNotSupported) {
   Add("Hauppauge WinTV PVR II Capture");
   Add("Hauppauge WinTV PVR II Capture #2", false);
-  TForm1 form{app, registry, devices};
+  TForm1 form{app, registry, devices, files};
   form.Frame150.brightness.save.SetChecked(true);
   EXPECT_THROW(form.SetProcampSettings(DeviceKind::Pvr150Capture), InterfaceNotSupported);
   EXPECT_EQ(prefix.TakeProcampLog(), "Hauppauge WinTV PVR II Capture\t0\t0\t1\n");
@@ -140,7 +142,7 @@ TEST_F(DirectShowDevicesTest, OpeningShowsTheFiltersFrameAndTheFilterLeavesTheGr
   Add("Hauppauge WinTV PVR II Capture", true, false);
   Add("Hauppauge WinTV PVR II Capture #2");
   if (!owner.get()) GTEST_SKIP() << "no display: windows cannot be made here";
-  TForm1 form{app, registry, devices};
+  TForm1 form{app, registry, devices, files};
   FrameWatcher watcher;
   form.ShowPvrPropPage(DeviceKind::Pvr150Capture, 2);
   const std::string titles = watcher.Titles();

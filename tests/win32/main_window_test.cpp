@@ -18,6 +18,7 @@
 #include "app/res/resource_ids.h"
 #include "base/win32/handles_win32.h"
 #include "live_window.h"
+#include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
 #include "testing/simulated_devices.h"
 
@@ -102,7 +103,8 @@ class MainWindowOnScreen : public ::testing::Test {
   ui::Application app{platform};
   MemoryRegistry registry;
   SimulatedDevices devices;
-  TForm1 form{app, registry, devices};
+  MemoryFileSystem files;
+  TForm1 form{app, registry, devices, files};
   std::unique_ptr<ui::win32::Win32Mirror> mirror;
   std::unique_ptr<ui::win32::MessageLoop> loop;
 };

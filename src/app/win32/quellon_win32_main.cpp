@@ -19,6 +19,8 @@
 #include "devices/win32/directshow_devices_win32.h"
 #include "quellon_version.h"
 #include "registry/win32/registry_win32.h"
+#include "safety/program_catalogue.h"
+#include "safety/win32/file_system_win32.h"
 #include "ui/application.h"
 #include "ui/win32/message_loop_win32.h"
 #include "ui/win32/mirror_win32.h"
@@ -44,9 +46,10 @@ int RunProgram(HINSTANCE instance, int show) {
   Win32Registry registry;
   HWND form_window = nullptr;  // the owner of the filters' property frames, once it exists
   DirectShowDevices devices([&form_window] { return form_window; });
+  Win32FileSystem files;
   ui::win32::Win32Platform platform;
   ui::Application app(platform);
-  TForm1 form(app, registry, devices);
+  TForm1 form(app, registry, devices, files);
   ui::win32::Win32Mirror mirror(app, form, instance, kIconId);
   platform.AttachMirror(&mirror);
   form_window = mirror.form_window();
@@ -59,8 +62,11 @@ int RunProgram(HINSTANCE instance, int show) {
 }
 
 int RunCommand(const quellon::Command& command) {
+  quellon::Win32Registry registry;
+  quellon::Win32FileSystem files;
+  const quellon::ConsoleServices services{registry, files, &quellon::ProgramCatalogue};
   std::string out, err;
-  const int code = quellon::RunConsoleCommand(command, QUELLON_VERSION_TEXT, out, err);
+  const int code = quellon::RunConsoleCommand(command, QUELLON_VERSION_TEXT, services, out, err);
   const quellon::ConsoleStreams console;
   console.WriteOut(out);
   console.WriteErr(err);

@@ -37,6 +37,12 @@ struct HandleCloser {
 };
 using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
 
+// A search of a folder (FindFirstFileA).
+struct FindCloser {
+  void operator()(HANDLE search) const { FindClose(search); }
+};
+using UniqueFind = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser>;
+
 // A GDI object the program made or was handed (a font from CreateFontIndirectA, the bitmaps of
 // GetIconInfo); stock objects are never owned.
 struct GdiObjectDeleter {

@@ -85,7 +85,8 @@ std::vector<ProcampValue> TFr150::TickedProcampValues() const {
 }
 
 // Reloads, sets the picture rows to their defaults with only their save boxes ticked, saves and
-// reloads again. A failing write ends the action at the save, before the second reload.
+// reloads again. A failing write, or a backup that cannot be made before the save writes, ends the
+// action at the save, before the second reload.
 void TFr150::SetProcampDefaultsClick() {
   host().ResetClick();
   for (SliderRow* row : PictureRows()) {

@@ -76,7 +76,7 @@ void WindowDriver::Pump(DWORD at_least_ms) {
 void WindowDriver::Start() {
   if (form_) throw UsageError("the window is already started");
   const std::set<std::string> classes = SystemClasses();
-  form_ = std::make_unique<TForm1>(app_, faults_, devices_);
+  form_ = std::make_unique<TForm1>(app_, faults_, devices_, files_);
   mirror_ = std::make_unique<ui::win32::Win32Mirror>(app_, *form_, instance_, kIconId);
   platform_.AttachMirror(mirror_.get());
   loop_ = std::make_unique<ui::win32::MessageLoop>(app_, *mirror_);

@@ -15,6 +15,7 @@
 #include "app/form1.h"
 #include "devices/win32/directshow_devices_win32.h"
 #include "registry/win32/registry_win32.h"
+#include "safety/win32/file_system_win32.h"
 #include "scenario/driver.h"
 #include "scenario/script.h"
 #include "standin_setup_win32.h"
@@ -38,6 +39,23 @@ class ScriptedBrowsePlatform : public ui::win32::Win32Platform {
   std::optional<std::string> result_;
 };
 
+// The program's files on the real system, in a folder of the run below the temporary folder that
+// goes at its end: relative names are taken from there, the user's local application data is a
+// folder in it (no script touches the developer's), and the clock is the script's.
+class ScriptFiles : public Win32FileSystem {
+ public:
+  explicit ScriptFiles(ScriptClock& clock);
+  ~ScriptFiles() override;
+  ScriptFiles(const ScriptFiles&) = delete;
+  ScriptFiles& operator=(const ScriptFiles&) = delete;
+
+  std::string LocalAppData() override { return base() + "\\LocalAppData"; }
+  LocalTime Now() override { return clock_.Next(); }
+
+ private:
+  ScriptClock& clock_;
+};
+
 class WindowDriver : public Driver {
  public:
   explicit WindowDriver(HINSTANCE instance);
@@ -45,6 +63,7 @@ class WindowDriver : public Driver {
 
   RegistryApi& ScriptRegistry() override;
   FaultyRegistry& ProgramFaults() override { return faults_; }
+  FileSystem& Files() override { return files_; }
   void AddFolder(const std::string& path) override;
   void SetBrowseResult(std::optional<std::string> path) override {
     platform_.SetBrowseResult(std::move(path));
@@ -101,6 +120,7 @@ class WindowDriver : public Driver {
   UINT_PTR timer_ = 0;
   std::set<HWND> answered_;
   std::vector<std::string> created_folders_;
+  ScriptFiles files_{clock_};
 };
 
 // Removes the keys the program touches, so that every script starts from an empty registry.

@@ -1,0 +1,43 @@
+#pragma once
+// The switches quellon.exe knows, shared by the parser and the usage texts.
+
+#include <string>
+#include <string_view>
+
+#include "app/command_line.h"
+
+namespace quellon {
+
+enum class SwitchArgument { kNone, kRequired, kOptional };
+
+struct Switch {
+  std::string_view name;  // lower case, without its leading '/'
+  CommandAction action;
+  SwitchArgument argument;
+  std::string_view argument_name;
+  std::string_view help;  // what /? says of it
+};
+
+// In the order the usage texts list them.
+inline constexpr Switch kSwitches[] = {
+    {"version", CommandAction::kPrintVersion, SwitchArgument::kNone, "",
+     "prints the version of Quellon"},
+    {"export", CommandAction::kExport, SwitchArgument::kRequired, "FILE",
+     "writes the settings Quellon changes, as they stand, into the .reg file FILE"},
+    {"import", CommandAction::kImport, SwitchArgument::kRequired, "FILE",
+     "takes a backup, then applies the .reg file FILE; a file that holds anything but those "
+     "settings is refused whole"},
+    {"restore", CommandAction::kRestore, SwitchArgument::kOptional, "NAME",
+     "takes a backup, then restores the newest backup, or the one named"},
+    {"backups", CommandAction::kListBackups, SwitchArgument::kNone, "",
+     "lists the backups, newest first"},
+    {"?", CommandAction::kShowUsage, SwitchArgument::kNone, "", "shows this text"},
+};
+
+// "/export FILE", "/restore [NAME]".
+std::string SwitchSyntax(const Switch& s);
+
+// "quellon.exe [/version] [/export FILE] ...", as a usage error ends.
+std::string UsageLine();
+
+}  // namespace quellon

@@ -1,0 +1,19 @@
+#pragma once
+// What the console commands and the window's menu commands say of an export, an import or a
+// restore: the same words in both places, each line ended.
+
+#include <cstddef>
+#include <string>
+
+#include "safety/transfer.h"
+
+namespace quellon {
+
+// "Exported 33 values to "FILE"."
+std::string ExportedText(std::size_t values, const std::string& file);
+// "Backup written: PATH", then "Imported 1 value from "FILE"." or "Restored 33 values from NAME.",
+// then the lines a restore left out.
+std::string ImportedText(const TransferReport& report);
+std::string RestoredText(const TransferReport& report);
+
+}  // namespace quellon

@@ -1,0 +1,117 @@
+#include "safety/backup_store.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace quellon {
+namespace {
+
+constexpr int kLastSequence = 99;
+
+// Reads `digits` decimal digits at `at`, or -1.
+int Digits(std::string_view text, std::size_t at, std::size_t digits) {
+  if (at + digits > text.size()) return -1;
+  int value = 0;
+  for (std::size_t i = at; i < at + digits; ++i) {
+    if (text[i] < '0' || text[i] > '9') return -1;
+    value = value * 10 + (text[i] - '0');
+  }
+  return value;
+}
+
+bool SortsBefore(const BackupStamp& a, const BackupStamp& b) {
+  return a.time != b.time ? a.time < b.time : a.sequence < b.sequence;
+}
+
+}  // namespace
+
+std::string BackupName(const LocalTime& time, int sequence) {
+  char name[64];
+  std::snprintf(name, sizeof name, "quellon-%04d-%02d-%02d_%02d%02d%02d", time.year, time.month,
+                time.day, time.hour, time.minute, time.second);
+  std::string result = name;
+  if (sequence > 1) {
+    std::snprintf(name, sizeof name, "_%02d", sequence);
+    result += name;
+  }
+  return result + ".reg";
+}
+
+std::optional<BackupStamp> ParseBackupName(std::string_view name) {
+  // quellon-YYYY-MM-DD_HHMMSS[_NN].reg, in any letter case
+  std::string lower(name);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; });
+  if (!lower.starts_with("quellon-") || !lower.ends_with(".reg")) return std::nullopt;
+  const std::string_view stem = std::string_view(lower).substr(0, lower.size() - 4);
+  if ((stem.size() != 25 && stem.size() != 28) || stem[12] != '-' || stem[15] != '-' ||
+      stem[18] != '_') {
+    return std::nullopt;
+  }
+  BackupStamp stamp;
+  stamp.time = {Digits(stem, 8, 4),  Digits(stem, 13, 2), Digits(stem, 16, 2),
+                Digits(stem, 19, 2), Digits(stem, 21, 2), Digits(stem, 23, 2)};
+  if (stem.size() == 28) {
+    stamp.sequence = stem[25] == '_' ? Digits(stem, 26, 2) : -1;
+    if (stamp.sequence < 2) return std::nullopt;
+  }
+  const LocalTime& t = stamp.time;
+  if (t.year < 0 || t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour < 0 ||
+      t.hour > 23 || t.minute < 0 || t.minute > 59 || t.second < 0 || t.second > 59) {
+    return std::nullopt;
+  }
+  return stamp;
+}
+
+std::string BackupStore::Folder() const {
+  return files_.LocalAppData() + "\\Quellon\\Backups";
+}
+
+std::vector<std::string> BackupStore::List() const {
+  std::vector<std::pair<BackupStamp, std::string>> found;
+  for (std::string& name : files_.List(Folder())) {
+    if (const auto stamp = ParseBackupName(name)) found.emplace_back(*stamp, std::move(name));
+  }
+  std::sort(found.begin(), found.end(),
+            [](const auto& a, const auto& b) { return SortsBefore(b.first, a.first); });
+  std::vector<std::string> names;
+  for (auto& entry : found) names.push_back(std::move(entry.second));
+  return names;
+}
+
+std::optional<std::string> BackupStore::Newest() const {
+  std::vector<std::string> names = List();
+  if (names.empty()) return std::nullopt;
+  return names.front();
+}
+
+// The name sorts after the newest backup even when the clock went back (the end of summer
+// time): such a backup takes the second after the newest one, so that the newest backup is
+// always the one made last.
+std::string BackupStore::Write(std::string_view contents) {
+  const std::string folder = Folder();
+  const std::optional<std::string> newest = Newest();
+  BackupStamp stamp{files_.Now(), 1};
+  if (newest) {
+    const BackupStamp last = *ParseBackupName(*newest);
+    if (stamp.time == last.time && last.sequence < kLastSequence) {
+      stamp.sequence = last.sequence + 1;
+    } else if (!SortsBefore(last, stamp)) {
+      stamp.time = AddSeconds(last.time, 1);
+    }
+  }
+  const std::string path = folder + "\\" + BackupName(stamp.time, stamp.sequence);
+  files_.MakeFolders(folder);
+  files_.Write(path, contents);
+  const std::vector<std::string> names = List();
+  for (std::size_t i = kBackupsKept; i < names.size(); ++i) {
+    try {
+      files_.Remove(folder + "\\" + names[i]);
+    } catch (const FileError&) {
+      // An old backup that cannot go (locked, read-only) costs room, not safety.
+    }
+  }
+  return path;
+}
+
+}  // namespace quellon

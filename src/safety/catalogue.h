@@ -1,0 +1,59 @@
+#pragma once
+// The catalogue: every registry value the program may write on this machine, as root, key and
+// value name, with the device instance keys of the fan-outs already found by enumerating the
+// registry. What a backup holds, what an export writes and what an import may change. Key paths
+// and value names compare as the registry compares them, without regard to case.
+
+#include <cstddef>
+#include <functional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "registry/registry_api.h"
+
+namespace quellon {
+
+struct CatalogueValue {
+  RegHandle root = kNoKey;
+  std::string key;   // below the root, spelt as the program spells it
+  std::string name;  // "" is the default value
+};
+
+// The values of one key.
+struct CatalogueKey {
+  RegHandle root = kNoKey;
+  std::string key;
+  std::vector<std::string> names;
+};
+
+class Catalogue {
+ public:
+  // A value already listed, in any letter case, is not listed again.
+  void Add(RegHandle root, std::string key, std::string name);
+
+  bool Contains(RegHandle root, std::string_view key, std::string_view name) const;
+  // True when a value of the catalogue lives in this key.
+  bool HasKey(RegHandle root, std::string_view key) const;
+
+  // In the order they were added.
+  const std::vector<CatalogueValue>& values() const { return values_; }
+  std::size_t size() const { return values_.size(); }
+  // The values grouped by key, the keys in the order of their first value.
+  std::vector<CatalogueKey> ByKey() const;
+
+ private:
+  struct NoCase {
+    bool operator()(const CatalogueValue& a, const CatalogueValue& b) const;
+  };
+  std::vector<CatalogueValue> values_;
+  std::set<CatalogueValue, NoCase> index_;
+  std::set<CatalogueValue, NoCase> keys_;  // one entry per key, its name left empty
+};
+
+// Builds the catalogue from the registry as it is now: device instances come and go, so it is made
+// afresh for every use.
+using CatalogueProvider = std::function<Catalogue(RegistryApi&)>;
+
+}  // namespace quellon

@@ -1,0 +1,15 @@
+#pragma once
+// The catalogue of this program: every value its settings may write on this machine now, made
+// from the settings' own descriptions, so that nothing is listed by hand twice.
+
+#include "safety/catalogue.h"
+
+namespace quellon {
+
+// Each plain value below its key; each fan-out value in the "DriverData" key of every device
+// instance the fan-out writes into; the closed-caption flag in every media driver key that carries
+// its marker. The instances and the marked keys are found by the very walks the save uses. Throws
+// RegistryError when a listing of either walk fails part-way.
+Catalogue ProgramCatalogue(RegistryApi& api);
+
+}  // namespace quellon

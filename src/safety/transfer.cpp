@@ -1,0 +1,192 @@
+#include "safety/transfer.h"
+
+#include <algorithm>
+
+#include "registry/reg_file.h"
+#include "safety/program_catalogue.h"
+#include "safety/snapshot.h"
+
+namespace quellon {
+namespace {
+
+// A refusal lists at most this many lines; the rest are counted.
+constexpr std::size_t kListedLines = 20;
+
+bool InCatalogue(const RegFileOperation& op, const Catalogue& catalogue) {
+  switch (op.kind) {
+    case RegFileOperation::Kind::kCreateKey:
+      return catalogue.HasKey(op.root, op.key);
+    case RegFileOperation::Kind::kDeleteKey:
+      return false;  // it would take every value below the key with it
+    default:
+      return catalogue.Contains(op.root, op.key, op.name);
+  }
+}
+
+std::string Describe(const RegFileOperation& op) {
+  const bool deletes = op.kind == RegFileOperation::Kind::kDeleteKey;
+  const std::string key = (deletes ? "[-" : "[") + RegFileKeyName(op.root, op.key) + "]";
+  const std::string where = "line " + std::to_string(op.line) + ": ";
+  if (!op.is_value()) return where + key;
+  return where + (op.name.empty() ? "@" : "\"" + op.name + "\"") + " in " + key;
+}
+
+std::vector<std::string> Outside(const std::vector<RegFileOperation>& operations,
+                                 const Catalogue& catalogue) {
+  std::vector<std::string> lines;
+  for (const RegFileOperation& op : operations) {
+    if (!InCatalogue(op, catalogue)) lines.push_back(Describe(op));
+  }
+  return lines;
+}
+
+std::string Listing(const std::vector<std::string>& lines) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.size() && i < kListedLines; ++i) text += "\n  " + lines[i];
+  if (lines.size() > kListedLines) {
+    text += "\n  ... and " + std::to_string(lines.size() - kListedLines) + " more";
+  }
+  return text;
+}
+
+std::string NameOf(const std::string& path) {
+  return path.substr(path.find_last_of('\\') + 1);
+}
+
+std::vector<RegFileOperation> ReadRegFile(FileSystem& files, const std::string& file) {
+  const std::string contents = files.Read(file);
+  try {
+    return ParseRegFile(contents);
+  } catch (const RegFileError& e) {
+    throw RegistryError(e.status(), "\"" + file + "\", " + e.what());
+  }
+}
+
+bool KeyExists(RegistryApi& api, const RegFileOperation& section) {
+  RegKey key;
+  return RegKey::Open(api, section.root, section.key, kKeyRead, &key) != kErrorFileNotFound;
+}
+
+// Deleting values from a key that is not there changes nothing, and creating the key for it would:
+// such a section is left out.
+std::vector<RegFileOperation> WithoutIdleSections(RegistryApi& api,
+                                                  std::vector<RegFileOperation> operations) {
+  std::vector<RegFileOperation> kept;
+  for (auto at = operations.begin(); at != operations.end();) {
+    const auto end = std::find_if(at + 1, operations.end(),
+                                  [](const RegFileOperation& op) { return !op.is_value(); });
+    const bool idle = at->kind == RegFileOperation::Kind::kCreateKey &&
+                      std::all_of(at + 1, end,
+                                  [](const auto& op) {
+                                    return op.kind == RegFileOperation::Kind::kDeleteValue;
+                                  }) &&
+                      !KeyExists(api, *at);
+    if (!idle) kept.insert(kept.end(), std::make_move_iterator(at), std::make_move_iterator(end));
+    at = end;
+  }
+  return kept;
+}
+
+BackupError BackupFailed(const std::string& reason) {
+  return BackupError(reason + "\nNothing was written to the registry.");
+}
+
+// Backs up, then applies; `what` names the import or restore in the text of a failed write.
+TransferReport BackUpAndApply(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
+                              const std::vector<RegFileOperation>& operations,
+                              const std::string& what) {
+  TransferReport report;
+  report.backup = TakeBackup(api, catalogue, backups);
+  report.values = CountValues(operations);
+  try {
+    ApplyRegFile(api, WithoutIdleSections(api, operations));
+  } catch (const RegistryError& e) {
+    const std::string backup = NameOf(report.backup);
+    throw WriteStopped("The " + what + " stopped: " + e.what() +
+                           ".\nWhat it wrote before can be undone by restoring the backup " +
+                           backup + ".",
+                       backup);
+  }
+  return report;
+}
+
+}  // namespace
+
+std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups) {
+  std::string contents;
+  try {
+    contents = FormatRegFile(Snapshot(api, catalogue));
+  } catch (const RegistryError& e) {
+    throw BackupFailed(std::string("The backup failed: ") + e.what() + ".");
+  }
+  try {
+    return backups.Write(contents);
+  } catch (const FileError& e) {
+    throw BackupFailed(e.what());
+  }
+}
+
+std::string TakeProgramBackup(RegistryApi& api, FileSystem& files) {
+  Catalogue catalogue;
+  try {
+    catalogue = ProgramCatalogue(api);
+  } catch (const RegistryError& e) {
+    throw BackupFailed(std::string("The backup failed: ") + e.what() + ".");
+  }
+  BackupStore backups(files);
+  return TakeBackup(api, catalogue, backups);
+}
+
+std::size_t ExportSettings(RegistryApi& api, const Catalogue& catalogue, FileSystem& files,
+                           const std::string& file) {
+  const std::vector<RegFileOperation> operations = Snapshot(api, catalogue);
+  files.Write(file, FormatRegFile(operations));
+  return CountValues(operations);
+}
+
+TransferReport ImportSettings(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
+                              const std::string& file) {
+  const std::vector<RegFileOperation> operations = ReadRegFile(backups.files(), file);
+  const std::vector<std::string> outside = Outside(operations, catalogue);
+  if (!outside.empty()) {
+    throw ImportRefused("\"" + file +
+                        "\" was not imported: it names keys or values outside the settings that "
+                        "Quellon writes, so nothing was written:" +
+                        Listing(outside));
+  }
+  TransferReport report =
+      BackUpAndApply(api, catalogue, backups, operations, "import of \"" + file + "\"");
+  report.source = file;
+  return report;
+}
+
+TransferReport RestoreBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
+                             const std::optional<std::string>& name) {
+  std::string chosen;
+  if (name) {
+    chosen = *name;
+  } else if (const std::optional<std::string> newest = backups.Newest()) {
+    chosen = *newest;
+  } else {
+    throw std::runtime_error("There is no backup in \"" + backups.Folder() + "\".");
+  }
+  if (chosen.find_first_of("\\/:") != std::string::npos) {
+    throw std::runtime_error("\"" + chosen +
+                             "\" is no backup's name: a backup is named by its file name alone, "
+                             "as the list of backups shows it.");
+  }
+  std::vector<RegFileOperation> operations = ReadRegFile(backups.files(), backups.PathOf(chosen));
+  std::vector<std::string> skipped;
+  std::erase_if(operations, [&](const RegFileOperation& op) {
+    if (InCatalogue(op, catalogue)) return false;
+    skipped.push_back(Describe(op));
+    return true;
+  });
+  TransferReport report =
+      BackUpAndApply(api, catalogue, backups, operations, "restore of " + chosen);
+  report.source = chosen;
+  report.skipped = std::move(skipped);
+  return report;
+}
+
+}  // namespace quellon

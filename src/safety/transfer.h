@@ -1,0 +1,75 @@
+#pragma once
+// Export, import and restore of the catalogue's values as .reg files, each import and restore
+// after a backup. Nothing outside the catalogue is ever written: an import that names anything
+// else is refused whole, before its backup; a restore leaves out what the catalogue no longer
+// holds (a device removed since), so that it never recreates a key the program could not write now.
+
+#include <cstddef>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "safety/backup_store.h"
+#include "safety/catalogue.h"
+
+namespace quellon {
+
+// Nothing could be backed up, so nothing was written. The text names the file or key and the
+// system's reason.
+class BackupError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// An import refused whole; the text lists what lies outside the catalogue.
+class ImportRefused : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A write failed part-way; the text gives the registry's error and the backup to restore from.
+class WriteStopped : public std::runtime_error {
+ public:
+  WriteStopped(const std::string& text, std::string backup)
+      : std::runtime_error(text), backup_(std::move(backup)) {}
+  const std::string& backup() const { return backup_; }
+
+ private:
+  std::string backup_;  // its name, as BackupStore::List gives it
+};
+
+struct TransferReport {
+  std::string source;                // the file imported, or the name of the backup restored
+  std::string backup;                // the full path of the backup taken before the first write
+  std::size_t values = 0;            // values set or deleted
+  std::vector<std::string> skipped;  // a restore's lines that lie outside the catalogue now
+};
+
+// Writes the state of every catalogue value as a new backup and returns its full path. Throws
+// BackupError.
+std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups);
+
+// The backup a save takes before its first write: every value of the program's catalogue on this
+// machine now, into the backups kept in `files`. Returns its full path. Throws BackupError, also
+// when the catalogue cannot be made.
+std::string TakeProgramBackup(RegistryApi& api, FileSystem& files);
+
+// Writes the state of every catalogue value into `file`; returns how many values it holds. Throws
+// RegistryError or FileError.
+std::size_t ExportSettings(RegistryApi& api, const Catalogue& catalogue, FileSystem& files,
+                           const std::string& file);
+
+// Reads and checks the whole file, takes a backup, then applies the file in its order. Throws
+// FileError or RegistryError for a file it cannot read (nothing written), ImportRefused,
+// BackupError or WriteStopped.
+TransferReport ImportSettings(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
+                              const std::string& file);
+
+// Restores the newest backup, or the one named (a file name in the backups' folder), after taking
+// a backup of the state it replaces. Throws std::runtime_error when there is none or the name is a
+// path, and as ImportSettings does.
+TransferReport RestoreBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
+                             const std::optional<std::string>& name);
+
+}  // namespace quellon

@@ -1,0 +1,188 @@
+#include "safety/win32/file_system_win32.h"
+
+// clang-format off
+#include <windows.h>
+#include <shlobj.h>  // needs the types of windows.h
+// clang-format on
+
+#include <algorithm>
+#include <optional>
+
+#include "base/win32/handles_win32.h"
+
+namespace quellon {
+namespace {
+
+using win32::UniqueFind;
+using UniqueFile = win32::UniqueHandle;
+
+// Larger files are no .reg file the program wrote or will read.
+constexpr LONGLONG kLargestRead = 64LL << 20;
+
+[[noreturn]] void Fail(const std::string& action, const std::string& path,
+                       DWORD code = GetLastError()) {
+  throw FileError(action, path, SystemErrorText(code), code);
+}
+
+UniqueFile Open(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
+  const HANDLE file = CreateFileA(path.c_str(), access, share, nullptr, disposition,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  return UniqueFile(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
+
+bool IsFolder(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Where the folders below a path's root start: after "C:\" or "\\server\share\".
+std::size_t FirstFolder(const std::string& path) {
+  if (path.size() >= 2 && path[1] == ':') return path.size() > 2 && path[2] == '\\' ? 3 : 2;
+  if (path.starts_with("\\\\")) {
+    const std::size_t share = path.find('\\', 2);
+    const std::size_t end = share == std::string::npos ? share : path.find('\\', share + 1);
+    return end == std::string::npos ? path.size() : end + 1;
+  }
+  return path.starts_with('\\') ? 1 : 0;
+}
+
+void WriteAll(HANDLE file, std::string_view contents, const std::string& path) {
+  while (!contents.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size(), 1u << 20));
+    DWORD written = 0;
+    if (!WriteFile(file, contents.data(), chunk, &written, nullptr)) Fail("write", path);
+    if (written == 0) Fail("write", path, ERROR_WRITE_FAULT);
+    contents.remove_prefix(written);
+  }
+  if (!FlushFileBuffers(file)) Fail("write", path);
+}
+
+}  // namespace
+
+std::string SystemErrorText(std::uint32_t code) {
+  char* text = nullptr;
+  const DWORD length = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  const std::unique_ptr<char, decltype(&LocalFree)> owned(text, &LocalFree);
+  std::string result = length && text ? std::string(text, length) : "";
+  while (!result.empty() &&
+         (result.back() == '\r' || result.back() == '\n' || result.back() == ' '))
+    result.pop_back();
+  return result.empty() ? "error " + std::to_string(code) : result;
+}
+
+std::string Win32FileSystem::Resolve(const std::string& path) const {
+  if (base_.empty() || FirstFolder(path) > 0) return path;
+  return base_ + "\\" + path;
+}
+
+std::string Win32FileSystem::LocalAppData() {
+  char buffer[MAX_PATH + 1] = {};
+  const DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", buffer, sizeof buffer);
+  if (length > 0 && length < sizeof buffer) return buffer;
+  const HRESULT found =
+      SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer);
+  if (found != S_OK || buffer[0] == '\0') {
+    Fail("find the folder", "%LOCALAPPDATA%", static_cast<DWORD>(HRESULT_CODE(found)));
+  }
+  return buffer;
+}
+
+void Win32FileSystem::MakeFolders(const std::string& path) {
+  const std::string full = Resolve(path);
+  for (std::size_t end = full.find('\\', FirstFolder(full));; end = full.find('\\', end + 1)) {
+    const std::string level = full.substr(0, end);
+    if (!level.empty() && !CreateDirectoryA(level.c_str(), nullptr)) {
+      const DWORD code = GetLastError();
+      if (code != ERROR_ALREADY_EXISTS || !IsFolder(level)) Fail("create the folder", level, code);
+    }
+    if (end == std::string::npos || end + 1 == full.size()) return;
+  }
+}
+
+std::vector<std::string> Win32FileSystem::List(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found{};
+  const std::string pattern = Resolve(folder) + "\\*";
+  const HANDLE first = FindFirstFileA(pattern.c_str(), &found);
+  if (first == INVALID_HANDLE_VALUE) {
+    const DWORD code = GetLastError();
+    if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) return names;
+    Fail("list the folder", folder, code);
+  }
+  const UniqueFind search(first);
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+      names.emplace_back(found.cFileName);
+  } while (FindNextFileA(search.get(), &found));
+  if (GetLastError() != ERROR_NO_MORE_FILES) Fail("list the folder", folder);
+  return names;
+}
+
+bool Win32FileSystem::Exists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(Resolve(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::string Win32FileSystem::Read(const std::string& path) {
+  const UniqueFile file = Open(Resolve(path), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+  if (!file) Fail("read", path);
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) Fail("read", path);
+  if (size.QuadPart > kLargestRead) {
+    throw FileError("read", path, "The file is larger than 64 MB.", ERROR_FILE_TOO_LARGE);
+  }
+  std::string contents(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t done = 0;
+  while (done < contents.size()) {
+    DWORD got = 0;
+    if (!ReadFile(file.get(), contents.data() + done, static_cast<DWORD>(contents.size() - done),
+                  &got, nullptr)) {
+      Fail("read", path);
+    }
+    if (got == 0) break;  // it shrank meanwhile
+    done += got;
+  }
+  contents.resize(done);
+  return contents;
+}
+
+// The temporary file beside the target keeps the move on one volume, where it replaces the target
+// in one step.
+void Win32FileSystem::Write(const std::string& path, std::string_view contents) {
+  const std::string target = Resolve(path);
+  const std::string temporary = target + ".tmp";
+  std::optional<FileError> failed;
+  {
+    const UniqueFile file = Open(temporary, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    if (!file) Fail("write", path);
+    try {
+      WriteAll(file.get(), contents, path);
+    } catch (const FileError& e) {
+      failed = e;
+    }
+  }  // closed before it can be deleted
+  if (failed) {
+    DeleteFileA(temporary.c_str());
+    throw *failed;
+  }
+  if (!MoveFileExA(temporary.c_str(), target.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const DWORD code = GetLastError();
+    DeleteFileA(temporary.c_str());
+    Fail("write", path, code);
+  }
+}
+
+void Win32FileSystem::Remove(const std::string& path) {
+  if (!DeleteFileA(Resolve(path).c_str())) Fail("delete", path);
+}
+
+LocalTime Win32FileSystem::Now() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
+}  // namespace quellon

@@ -1,0 +1,206 @@
+// The safety net over memory: snapshots, the backup store, and import and restore against a
+// small catalogue of their own.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "testing/faulty_registry.h"
+#include "testing/memory_registry.h"
+#include "registry/reg_file.h"
+#include "registry/registry_util.h"
+#include "testing/memory_file_system.h"
+#include "safety/snapshot.h"
+#include "safety/transfer.h"
+
+namespace quellon {
+namespace {
+
+const std::string kFolder = "C:\\Users\\User\\AppData\\Local\\Quellon\\Backups";
+
+class SafetyTest : public ::testing::Test {
+ protected:
+  SafetyTest() {
+    Seed(
+        "[HKEY_LOCAL_MACHINE\\Card\\DriverData]\n\"hcwBRIGHTNESS\"=dword:5\n\"Other\"=\"x\"\n"
+        "[HKEY_CURRENT_USER\\Viewer]\n\"Path\"=\"C:\\\\tv\"\n");
+    catalogue_.Add(kHkeyLocalMachine, "Card\\DriverData", "HcwBrightness");
+    catalogue_.Add(kHkeyLocalMachine, "Card\\DriverData", "HcwContrast");
+    catalogue_.Add(kHkeyCurrentUser, "Viewer", "Path");
+    catalogue_.Add(kHkeyLocalMachine, "Absent\\Key", "Flag");
+    catalogue_.Add(kHkeyLocalMachine, "CARD\\driverdata", "hcwbrightness");  // listed already
+  }
+
+  void Seed(const std::string& body) { ApplyRegFile(memory_, "REGEDIT4\n" + body); }
+
+  std::string Dump() {
+    return DumpRegFile(memory_, kHkeyLocalMachine, "") + DumpRegFile(memory_, kHkeyCurrentUser, "");
+  }
+
+  void Tick() { now_ = AddSeconds(now_, 1); }
+
+  MemoryRegistry memory_;
+  FaultyRegistry registry_{memory_};
+  Catalogue catalogue_;
+  LocalTime now_{2026, 12, 8, 14, 55, 3};
+  MemoryFileSystem files_{[this] { return now_; }};
+  BackupStore backups_{files_};
+};
+
+TEST_F(SafetyTest, SnapshotRecordsPresentValuesAndMissingOnesAsDeletions) {
+  EXPECT_EQ(4u, catalogue_.size());
+  EXPECT_TRUE(catalogue_.Contains(kHkeyCurrentUser, "VIEWER", "path"));
+  EXPECT_FALSE(catalogue_.Contains(kHkeyLocalMachine, "Viewer", "Path"));
+  EXPECT_TRUE(catalogue_.HasKey(kHkeyLocalMachine, "absent\\KEY"));
+  EXPECT_FALSE(catalogue_.HasKey(kHkeyLocalMachine, "Card"));
+
+  const auto text = [](const std::vector<RegFileOperation>& ops) {
+    return FormatRegFile(ops, RegFileEncoding::kRegedit4);
+  };
+  EXPECT_EQ(text(Snapshot(registry_, catalogue_)),
+            "REGEDIT4\r\n\r\n"
+            "[HKEY_LOCAL_MACHINE\\Card\\DriverData]\r\n"
+            "\"hcwBRIGHTNESS\"=dword:00000005\r\n"  // the registry's own spelling
+            "\"HcwContrast\"=-\r\n"
+            "\r\n[HKEY_CURRENT_USER\\Viewer]\r\n\"Path\"=\"C:\\\\tv\"\r\n"
+            "\r\n[HKEY_LOCAL_MACHINE\\Absent\\Key]\r\n\"Flag\"=-\r\n\r\n");
+
+  // A key that is there but cannot be read is no missing value: the snapshot fails.
+  registry_.FailOpenOf(kHkeyCurrentUser, "Viewer", kErrorAccessDenied);
+  EXPECT_THROW(Snapshot(registry_, catalogue_), RegistryError);
+  EXPECT_EQ(0u, memory_.OpenHandleCount());
+}
+
+TEST_F(SafetyTest, BackupNamesSortAsTheyWereMadeAndTheNewest50AreKept) {
+  files_.MakeFolders(kFolder);
+  files_.Write(kFolder + "\\notes.txt", "mine");
+  files_.Write(kFolder + "\\quellon-2026-12-08_999999.reg", "no time");
+  EXPECT_EQ(kFolder + "\\quellon-2026-12-08_145503.reg", backups_.Write("1"));
+  EXPECT_EQ(kFolder + "\\quellon-2026-12-08_145503_02.reg", backups_.Write("2"));
+  now_ = {2026, 12, 31, 23, 59, 59};
+  EXPECT_EQ(kFolder + "\\quellon-2026-12-31_235959.reg", backups_.Write("3"));
+  now_ = {2026, 12, 31, 23, 0, 0};  // the clock went back: the name still sorts last
+  EXPECT_EQ(kFolder + "\\quellon-2027-01-01_000000.reg", backups_.Write("4"));
+  EXPECT_EQ("4", files_.Read(backups_.PathOf(*backups_.Newest())));
+
+  now_ = {2027, 1, 2, 8, 0, 0};
+  for (int i = 0; i < 50; ++i, Tick()) backups_.Write("later");
+  const std::vector<std::string> names = backups_.List();
+  ASSERT_EQ(kBackupsKept, names.size());
+  EXPECT_EQ("quellon-2027-01-02_080049.reg", names.front());
+  EXPECT_EQ("quellon-2027-01-02_080000.reg", names.back());
+  EXPECT_EQ(52u, files_.List(kFolder).size());  // the files that are no backups stay
+
+  // A backup that cannot be removed stays; the new one is written all the same.
+  files_.FailRemoves(kFileAccessDenied);
+  backups_.Write("kept");
+  EXPECT_EQ(kBackupsKept + 1, backups_.List().size());
+}
+
+TEST_F(SafetyTest, ABackupThatCannotBeWrittenNamesTheFileAndTheReason) {
+  files_.FailWritesBelow(kFolder, kDiskFull);
+  try {
+    TakeBackup(registry_, catalogue_, backups_);
+    FAIL() << "no error";
+  } catch (const BackupError& e) {
+    EXPECT_STREQ(("Cannot create the folder \"" + kFolder +
+                  "\": There is not enough space on the disk.\n"
+                  "Nothing was written to the registry.")
+                     .c_str(),
+                 e.what());
+  }
+  files_.MakeFolders("C:\\Users\\User\\AppData\\Local\\Quellon");
+  files_.SetLocalAppData("");
+  EXPECT_THROW(TakeBackup(registry_, catalogue_, backups_), BackupError);
+
+  // An import whose backup fails writes nothing.
+  files_.SetLocalAppData("C:\\Users\\User\\AppData\\Local");
+  files_.Write("in.reg", "REGEDIT4\n[HKEY_CURRENT_USER\\Viewer]\n\"Path\"=\"D:\\\\\"\n");
+  const std::string before = Dump();
+  EXPECT_THROW(ImportSettings(registry_, catalogue_, backups_, "in.reg"), BackupError);
+  EXPECT_EQ(before, Dump());
+}
+
+TEST_F(SafetyTest, AnImportNamingAnythingOutsideTheCatalogueIsRefusedWhole) {
+  files_.Write("in.reg",
+               "REGEDIT4\n"
+               "[HKEY_CURRENT_USER\\Viewer]\n\"path\"=\"D:\\\\\"\n"
+               "[HKEY_LOCAL_MACHINE\\Card\\DriverData]\n\"Other\"=-\n@=\"x\"\n"
+               "[-HKEY_LOCAL_MACHINE\\Absent\\Key]\n"
+               "[HKEY_LOCAL_MACHINE\\Card]\n");
+  const std::string before = Dump();
+  try {
+    ImportSettings(registry_, catalogue_, backups_, "in.reg");
+    FAIL() << "not refused";
+  } catch (const ImportRefused& e) {
+    EXPECT_STREQ(
+        "\"in.reg\" was not imported: it names keys or values outside the settings that Quellon "
+        "writes, so nothing was written:\n"
+        "  line 5: \"Other\" in [HKEY_LOCAL_MACHINE\\Card\\DriverData]\n"
+        "  line 6: @ in [HKEY_LOCAL_MACHINE\\Card\\DriverData]\n"
+        "  line 7: [-HKEY_LOCAL_MACHINE\\Absent\\Key]\n"
+        "  line 8: [HKEY_LOCAL_MACHINE\\Card]",
+        e.what());
+  }
+  EXPECT_EQ(before, Dump());
+  EXPECT_TRUE(backups_.List().empty());  // refused before its backup
+}
+
+TEST_F(SafetyTest, AFailingWriteStopsTheImportAndNamesTheBackupThatUndoesIt) {
+  files_.Write("in.reg",
+               "Windows Registry Editor Version 5.00\n"
+               "[HKEY_LOCAL_MACHINE\\Card\\DriverData]\n\"HcwContrast\"=dword:7\n"
+               "\"HcwBrightness\"=dword:9\n");
+  const std::string before = Dump();
+  registry_.FailWritesOf("HcwBrightness", kErrorAccessDenied);
+  try {
+    ImportSettings(registry_, catalogue_, backups_, "in.reg");
+    FAIL() << "no error";
+  } catch (const WriteStopped& e) {
+    EXPECT_STREQ(
+        "The import of \"in.reg\" stopped: line 4: setting 'HcwBrightness' failed with error 5.\n"
+        "What it wrote before can be undone by restoring the backup "
+        "quellon-2026-12-08_145503.reg.",
+        e.what());
+    EXPECT_EQ("quellon-2026-12-08_145503.reg", e.backup());
+  }
+  EXPECT_NE(before, Dump());
+  registry_.ClearFaults();
+  Tick();
+  const TransferReport report = RestoreBackup(registry_, catalogue_, backups_, std::nullopt);
+  EXPECT_EQ(before, Dump());
+  EXPECT_EQ("quellon-2026-12-08_145503.reg", report.source);
+  EXPECT_EQ(kFolder + "\\quellon-2026-12-08_145504.reg", report.backup);
+  EXPECT_EQ(4u, report.values);
+}
+
+// A device removed since the backup: its values are left out, and its key is not made again.
+TEST_F(SafetyTest, ARestoreLeavesOutWhatTheCatalogueNoLongerHolds) {
+  TakeBackup(registry_, catalogue_, backups_);
+  Seed("[HKEY_CURRENT_USER\\Viewer]\n\"Path\"=\"D:\\\\\"\n");
+  Seed("[-HKEY_LOCAL_MACHINE\\Card]\n");
+  Catalogue now;
+  now.Add(kHkeyCurrentUser, "Viewer", "Path");
+  Tick();
+  const TransferReport report =
+      RestoreBackup(registry_, now, backups_, "quellon-2026-12-08_145503.reg");
+  EXPECT_EQ(1u, report.values);
+  EXPECT_EQ((std::vector<std::string>{
+                "line 3: [HKEY_LOCAL_MACHINE\\Card\\DriverData]",
+                "line 4: \"hcwBRIGHTNESS\" in [HKEY_LOCAL_MACHINE\\Card\\DriverData]",
+                "line 5: \"HcwContrast\" in [HKEY_LOCAL_MACHINE\\Card\\DriverData]",
+                "line 10: [HKEY_LOCAL_MACHINE\\Absent\\Key]",
+                "line 11: \"Flag\" in [HKEY_LOCAL_MACHINE\\Absent\\Key]"}),
+            report.skipped);
+  EXPECT_EQ(
+      "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER]\r\n\r\n[HKEY_CURRENT_USER\\Viewer]\r\n"
+      "\"Path\"=\"C:\\\\tv\"\r\n\r\n",
+      DumpRegFile(memory_, kHkeyCurrentUser, ""));
+  RegKey gone;
+  EXPECT_EQ(kErrorFileNotFound, RegKey::Open(memory_, kHkeyLocalMachine, "Card", kKeyRead, &gone));
+  EXPECT_THROW(RestoreBackup(registry_, now, backups_, "..\\x.reg"), std::runtime_error);
+}
+
+}  // namespace
+}  // namespace quellon
