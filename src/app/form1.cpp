@@ -12,6 +12,7 @@ TForm1::TForm1(ui::Application& app, RegistryApi& registry, DeviceSystem& device
                FileSystem& files)
     : ui::Form("Form1"), app_(app), registry_(registry), devices_(devices), files_(files) {
   LayOut();
+  AddSystemMenu();
   TabControl1.OnChange = [this] { TabControl1Change(); };
   Reset.OnClick = [this] { ResetClick(); };
   Save.OnClick = [this] { SaveClick(); };

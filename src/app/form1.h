@@ -1,6 +1,7 @@
 #pragma once
 // The main window: tabs, welcome text, page title, the four page frames, the help panel, the
-// "Reset" and "Save settings" buttons and the hidden debug log.
+// "Reset" and "Save settings" buttons and the hidden debug log; its system menu carries settings
+// to and from .reg files.
 
 #include <array>
 #include <string>
@@ -58,6 +59,10 @@ class TForm1 : public ui::Form, public PageHost {
   void TabControl1Change();
   void SaveClick();
   void ResetClick() override;
+  // The system menu's commands: settings to and from .reg files, and the newest backup back.
+  void ExportToRegFileClick();
+  void ImportFromRegFileClick();
+  void RestoreLastBackupClick();
 
   // The loader and the saver: every page's rows, the pages in the order of PagesInOrder(). The
   // saver first backs up every value the program may write; when that fails it writes nothing
@@ -90,6 +95,7 @@ class TForm1 : public ui::Form, public PageHost {
 
  private:
   void LayOut();
+  void AddSystemMenu();
   void InstallHook(Page& page);
   void SelectFirstEntry(ui::ComboBox& list);
   // The list that listing a device kind fills.

@@ -63,6 +63,10 @@ class Driver {
 
   virtual void AddFolder(const std::string& path) = 0;
   virtual void SetBrowseResult(std::optional<std::string> path) = 0;
+  // What the next file dialog returns (nothing: the user cancels it), and how the next question
+  // is answered (every other one Yes).
+  virtual void SetFileResult(std::optional<std::string> path) = 0;
+  virtual void SetConfirmAnswer(bool yes) = 0;
 
   virtual void Start() = 0;
   virtual void Activate() = 0;
@@ -74,6 +78,8 @@ class Driver {
   virtual void Slide(const std::string& control, int position) = 0;
   virtual void Choose(const std::string& control, int index) = 0;
   virtual void PointAt(const std::string& control, std::optional<ui::Point> offset) = 0;
+  // The user picks the command of the window's system menu that has this caption.
+  virtual void ChooseMenu(const std::string& caption) = 0;
 
   // A property as the runner prints it: decimal, true/false, quoted text or ["..", ".."].
   virtual std::string Property(const std::string& control, const std::string& property) = 0;
@@ -82,7 +88,8 @@ class Driver {
   virtual std::vector<std::string> MemoLines() = 0;
   virtual std::vector<std::string> VisibleFrames() = 0;
   virtual std::string HookOwner() = 0;  // empty when no hook is installed
-  // "message \"...\"", "error \"...\"", "browse \"...\"", "property-frame \"...\"" lines.
+  // "message \"...\"", "error \"...\"", "confirm \"...\"", "browse \"...\"", "save-file \"...\"",
+  // "open-file \"...\"", "property-frame \"...\"" lines.
   virtual std::vector<std::string> TakeShown() = 0;
 
   // Devices, in modes that have a device system; the others refuse the commands.

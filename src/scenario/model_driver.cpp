@@ -1,5 +1,7 @@
 #include "scenario/model_driver.h"
 
+#include <algorithm>
+
 #include "scenario/control_path.h"
 #include "scenario/property_format.h"
 #include "scenario/script.h"
@@ -112,6 +114,14 @@ void ModelDriver::PointAt(const std::string& control, std::optional<ui::Point> o
   app_.ProcessMessages();
 }
 
+void ModelDriver::ChooseMenu(const std::string& caption) {
+  const std::vector<ui::MenuCommand>& menu = Form().system_menu;
+  const auto chosen = std::find_if(menu.begin(), menu.end(),
+                                   [&](const ui::MenuCommand& c) { return c.caption == caption; });
+  if (chosen == menu.end()) throw UsageError("the system menu has no command " + Quote(caption));
+  app_.Run(chosen->run);
+}
+
 std::string ModelDriver::Property(const std::string& control, const std::string& property) {
   return FormatProperty(Find(control), property, app_);
 }
@@ -141,10 +151,13 @@ std::vector<std::string> ModelDriver::TakeShown() {
   std::vector<std::string> lines;
   for (const auto& shown : platform_.TakeShown()) {
     using Kind = ui::HeadlessPlatform::Shown::Kind;
-    const char* tag = shown.kind == Kind::Message  ? "message"
-                      : shown.kind == Kind::Error  ? "error"
-                      : shown.kind == Kind::Browse ? "browse"
-                                                   : "property-frame";
+    const char* tag = shown.kind == Kind::Message    ? "message"
+                      : shown.kind == Kind::Error    ? "error"
+                      : shown.kind == Kind::Confirm  ? "confirm"
+                      : shown.kind == Kind::Browse   ? "browse"
+                      : shown.kind == Kind::SaveFile ? "save-file"
+                      : shown.kind == Kind::OpenFile ? "open-file"
+                                                     : "property-frame";
     lines.push_back(std::string(tag) + " " + Quote(shown.text));
   }
   return lines;

@@ -27,6 +27,10 @@ class ModelDriver : public Driver {
   void SetBrowseResult(std::optional<std::string> path) override {
     platform_.SetBrowseResult(std::move(path));
   }
+  void SetFileResult(std::optional<std::string> path) override {
+    platform_.SetFileResult(std::move(path));
+  }
+  void SetConfirmAnswer(bool yes) override { platform_.SetConfirmAnswer(yes); }
 
   void Start() override;
   void Activate() override;
@@ -38,6 +42,7 @@ class ModelDriver : public Driver {
   void Slide(const std::string& control, int position) override;
   void Choose(const std::string& control, int index) override;
   void PointAt(const std::string& control, std::optional<ui::Point> offset) override;
+  void ChooseMenu(const std::string& caption) override;
 
   std::string Property(const std::string& control, const std::string& property) override;
   std::string InfoTitle() override;

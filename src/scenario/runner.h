@@ -61,8 +61,9 @@ KeyPath ParseKey(const std::string& key);
 void RunRegCommand(Driver& driver, const Command& c, std::ostream& out,
                    const std::string& base_dir);
 
-// The safety net's part: the catalogue, the clock, backups, the program's files and its command
-// line. `print file`, `print backups` and `print catalogue` as well.
+// The safety net's part: the catalogue, the clock, backups, the program's files, its command line
+// and the window's system menu with the dialogs it opens. `print file`, `print backups` and
+// `print catalogue` as well.
 void RunSafetyCommand(Driver& driver, const Command& c, std::ostream& out,
                       ScriptCatalogue& catalogue);
 bool IsSafetyCommand(const Command& c);

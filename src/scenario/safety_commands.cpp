@@ -1,6 +1,6 @@
 // The safety net's commands of the scenario language: the catalogue the script lists (or the
-// program's own), the clock that names backups, backups, the program's files and quellon.exe's
-// command line.
+// program's own), the clock that names backups, backups, the program's files, quellon.exe's
+// command line and the window's system menu with the dialogs it opens.
 
 #include <chrono>
 #include <climits>
@@ -128,6 +128,23 @@ void PrintCatalogue(Driver& driver, const ScriptCatalogue& catalogue, std::ostre
   }
 }
 
+// `menu export FILE|cancel`, `menu import FILE|cancel`, `menu restore`.
+void Menu(Driver& driver, const Command& c) {
+  NeedCount(c, 2, 3);
+  const std::string& command = c.tokens[1];
+  if (command == "restore") {
+    NeedCount(c, 2, 2);
+    return driver.ChooseMenu("Restore last backup...");
+  }
+  if (command != "export" && command != "import")
+    throw UsageError("unknown command 'menu " + command + "'");
+  NeedCount(c, 3, 3);
+  const std::string& file = c.tokens[2];
+  driver.SetFileResult(file == "cancel" ? std::nullopt
+                                        : std::optional<std::string>(ProgramPath(driver, file)));
+  driver.ChooseMenu(command == "export" ? "Export to .reg file..." : "Import from .reg file...");
+}
+
 void CatalogueCommand(const Command& c, ScriptCatalogue& catalogue) {
   NeedCount(c, 2, SIZE_MAX);
   if (c.tokens[1] == "program") {
@@ -151,6 +168,13 @@ void SafetyCommand(Driver& driver, const Command& c, std::ostream& out,
     Backup(driver, c, out, catalogue);
   } else if (verb == "catalogue") {
     CatalogueCommand(c, catalogue);
+  } else if (verb == "menu") {
+    Menu(driver, c);
+  } else if (verb == "answer") {
+    NeedCount(c, 2, 2);
+    if (c.tokens[1] != "yes" && c.tokens[1] != "no")
+      throw UsageError("a question is answered yes or no, not " + c.tokens[1]);
+    driver.SetConfirmAnswer(c.tokens[1] == "yes");
   } else if (verb == "clock") {
     NeedCount(c, 3, 4);
     driver.Clock().now = ParseTime(c.tokens[1], c.tokens[2]);
@@ -194,7 +218,7 @@ bool IsSafetyCommand(const Command& c) {
            (c.tokens[1] == "file" || c.tokens[1] == "backups" || c.tokens[1] == "catalogue");
   }
   return verb == "catalogue" || verb == "clock" || verb == "backup" || verb == "file" ||
-         verb == "cli";
+         verb == "cli" || verb == "menu" || verb == "answer";
 }
 
 std::string ProgramPath(Driver& driver, const std::string& name) {

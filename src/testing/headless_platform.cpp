@@ -30,6 +30,20 @@ std::optional<std::string> HeadlessPlatform::BrowseForFolder(const std::string& 
   return result;
 }
 
+std::optional<std::string> HeadlessPlatform::ChooseFile(const FileDialog& dialog) {
+  shown_.push_back({dialog.save ? Shown::Kind::SaveFile : Shown::Kind::OpenFile, dialog.title});
+  auto result = file_result_;
+  file_result_.reset();
+  return result;
+}
+
+bool HeadlessPlatform::Confirm(const std::string& text) {
+  shown_.push_back({Shown::Kind::Confirm, text});
+  const bool yes = confirm_answer_;
+  confirm_answer_ = true;
+  return yes;
+}
+
 bool HeadlessPlatform::FolderExists(const std::string& path) const {
   return !path.empty() && folders_.count(FolderKey(path)) > 0;
 }

@@ -10,9 +10,18 @@
 
 namespace quellon::ui {
 
+// A command of the window's system menu (Alt+Space).
+struct MenuCommand {
+  std::string caption;
+  Handler run;
+};
+
 class Form : public Control {
  public:
   explicit Form(std::string name) : Control(ControlKind::Form, std::move(name), nullptr) {}
+  // The window's own commands, after the system's and a separator, in this order. Set before the
+  // window is made.
+  std::vector<MenuCommand> system_menu;
 };
 
 class Frame : public Control {

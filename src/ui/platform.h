@@ -9,6 +9,15 @@
 
 namespace quellon::ui {
 
+// A file dialog of the system, for one kind of file.
+struct FileDialog {
+  bool save = false;  // the dialog that saves a file; otherwise the one that opens one
+  std::string title;
+  std::string filter;     // what the type list shows: "Registration files (*.reg)"
+  std::string pattern;    // the files it lists: "*.reg"
+  std::string extension;  // given to a typed name that has none: "reg"
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -21,6 +30,11 @@ class Platform {
   // The folder browser; nothing when the user cancels.
   virtual std::optional<std::string> BrowseForFolder(const std::string& title) = 0;
   virtual bool FolderExists(const std::string& path) const = 0;
+  // The system's file dialog; the chosen file's full path, or nothing when the user cancels. The
+  // save dialog asks nothing about a file that exists: its caller does.
+  virtual std::optional<std::string> ChooseFile(const FileDialog& dialog) = 0;
+  // A modal question with the buttons Yes and No; true for Yes.
+  virtual bool Confirm(const std::string& text) = 0;
   virtual char DecimalSeparator() const = 0;
 };
 

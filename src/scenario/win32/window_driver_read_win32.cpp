@@ -189,6 +189,14 @@ void WindowDriver::AnswerBoxes() {
     }
     std::string text;
     EnumChildWindows(box, &LongestStatic, reinterpret_cast<LPARAM>(&text));
+    if (GetDlgItem(box, IDYES)) {  // a question: Yes or No as the script says
+      shown_.push_back("confirm " + Quote(FromNativeLineBreaks(text)));
+      const int answer = confirm_answer_ ? IDYES : IDNO;
+      confirm_answer_ = true;
+      PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(GetDlgItem(box, answer)));
+      continue;
+    }
     const bool error = ui::win32::WindowText(box) == ui::win32::Win32Platform::kErrorCaption;
     shown_.push_back(std::string(error ? "error " : "message ") +
                      Quote(FromNativeLineBreaks(text)));

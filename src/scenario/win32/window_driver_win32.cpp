@@ -26,10 +26,17 @@ POINT RestingPlace() {
 
 }  // namespace
 
-std::optional<std::string> ScriptedBrowsePlatform::BrowseForFolder(const std::string& title) {
+std::optional<std::string> ScriptedDialogsPlatform::BrowseForFolder(const std::string& title) {
   shown_.push_back("browse " + Quote(title));
   auto result = result_;
   result_.reset();
+  return result;
+}
+
+std::optional<std::string> ScriptedDialogsPlatform::ChooseFile(const ui::FileDialog& dialog) {
+  shown_.push_back((dialog.save ? "save-file " : "open-file ") + Quote(dialog.title));
+  auto result = file_result_;
+  file_result_.reset();
   return result;
 }
 
@@ -193,6 +200,24 @@ void WindowDriver::Slide(const std::string& control, int position) {
   PostMessageA(GetParent(window), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, at), from);
   PostMessageA(GetParent(window), WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), from);
   Pump();
+}
+
+// The command is found by its caption in the window's real system menu, and chosen as the menu
+// would choose it.
+void WindowDriver::ChooseMenu(const std::string& caption) {
+  const HWND form = mirror_ ? mirror_->form_window() : nullptr;
+  if (!form) throw UsageError("the window has not been started");
+  const HMENU menu = GetSystemMenu(form, FALSE);
+  const int count = menu ? GetMenuItemCount(menu) : 0;
+  for (int i = 0; i < count; ++i) {
+    char text[256] = {};
+    GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+    if (caption != text) continue;
+    PostMessageA(form, WM_SYSCOMMAND, GetMenuItemID(menu, i), 0);
+    Pump();
+    return;
+  }
+  throw UsageError("the system menu has no command " + Quote(caption));
 }
 
 void WindowDriver::Choose(const std::string& control, int index) {

@@ -3,7 +3,8 @@
 // system registry. Message boxes are real too: they are found while they are up, their text is
 // recorded and OK is pressed. Devices are the system's own DirectShow devices, served by the
 // stand-in card filter registered for the script's run; their property frames are recorded and
-// closed like the boxes. The folder browser answers as the script says.
+// closed like the boxes. Questions are real boxes too, answered Yes or No as the script says; the
+// folder browser and the file dialogs answer as the script says.
 
 #include <windows.h>
 
@@ -27,16 +28,19 @@
 
 namespace quellon::scenario {
 
-// The Windows platform with a folder browser that answers as the script says.
-class ScriptedBrowsePlatform : public ui::win32::Win32Platform {
+// The Windows platform with a folder browser and file dialogs that answer as the script says.
+class ScriptedDialogsPlatform : public ui::win32::Win32Platform {
  public:
-  explicit ScriptedBrowsePlatform(std::vector<std::string>& shown) : shown_(shown) {}
+  explicit ScriptedDialogsPlatform(std::vector<std::string>& shown) : shown_(shown) {}
   std::optional<std::string> BrowseForFolder(const std::string& title) override;
+  std::optional<std::string> ChooseFile(const ui::FileDialog& dialog) override;
   void SetBrowseResult(std::optional<std::string> r) { result_ = std::move(r); }
+  void SetFileResult(std::optional<std::string> r) { file_result_ = std::move(r); }
 
  private:
   std::vector<std::string>& shown_;
   std::optional<std::string> result_;
+  std::optional<std::string> file_result_;
 };
 
 // The program's files on the real system, in a folder of the run below the temporary folder that
@@ -68,6 +72,10 @@ class WindowDriver : public Driver {
   void SetBrowseResult(std::optional<std::string> path) override {
     platform_.SetBrowseResult(std::move(path));
   }
+  void SetFileResult(std::optional<std::string> path) override {
+    platform_.SetFileResult(std::move(path));
+  }
+  void SetConfirmAnswer(bool yes) override { confirm_answer_ = yes; }
 
   void Start() override;
   void Activate() override;
@@ -79,6 +87,7 @@ class WindowDriver : public Driver {
   void Slide(const std::string& control, int position) override;
   void Choose(const std::string& control, int index) override;
   void PointAt(const std::string& control, std::optional<ui::Point> offset) override;
+  void ChooseMenu(const std::string& caption) override;
 
   std::string Property(const std::string& control, const std::string& property) override;
   std::string InfoTitle() override;
@@ -110,7 +119,8 @@ class WindowDriver : public Driver {
   std::vector<std::string> shown_;
   Win32Registry registry_;
   FaultyRegistry faults_{registry_};
-  ScriptedBrowsePlatform platform_{shown_};
+  ScriptedDialogsPlatform platform_{shown_};
+  bool confirm_answer_ = true;  // for the next question
   ui::Application app_{platform_};
   StandinPrefix standin_;  // registered while the script runs, for the devices it adds
   DirectShowDevices devices_{[this] { return mirror_ ? mirror_->form_window() : nullptr; }};

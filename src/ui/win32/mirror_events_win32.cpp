@@ -44,6 +44,9 @@ LRESULT Win32Mirror::OnContainerMessage(HWND w, UINT m, WPARAM wp, LPARAM lp) {
         return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
       return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
+    case WM_SYSCOMMAND:
+      if (w == form_window_ && RunSystemCommand(wp)) return 0;
+      break;
     case WM_ACTIVATE:
       if (w != form_window_) break;
       if (LOWORD(wp) == WA_INACTIVE) {

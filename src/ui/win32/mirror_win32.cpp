@@ -81,6 +81,7 @@ Win32Mirror::Win32Mirror(Application& app, Form& form, HINSTANCE instance, int i
   if (!form_window_) throw std::runtime_error("Cannot create the main window");
   form_owner_.reset(form_window_);
   SetIcons(icon_id);
+  AddSystemMenu();
   Attach(form, form_window_, nullptr);
   for (Control* child : form.children()) {
     if (child->kind() == ControlKind::Frame && !child->visible()) {

@@ -68,6 +68,10 @@ class Win32Mirror : public ControlObserver {
 
   void RegisterClasses();
   void SetIcons(int icon_id);
+  // The form's own commands in the window's system menu, and running one that was chosen there;
+  // false for the system's own commands.
+  void AddSystemMenu();
+  bool RunSystemCommand(WPARAM command);
   void CreatePage(Control& page);
   void CreateTree(Control& control, HWND parent);
   HWND CreateNative(Control& control, HWND parent);

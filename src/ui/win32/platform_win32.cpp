@@ -1,5 +1,6 @@
 #include "ui/win32/platform_win32.h"
 
+#include "ui/win32/file_dialogs_win32.h"
 #include "ui/win32/mirror_win32.h"
 #include "ui/win32/shell_services_win32.h"
 #include "ui/win32/text_win32.h"
@@ -29,6 +30,16 @@ Point Win32Platform::CursorPos() const {
 
 std::optional<std::string> Win32Platform::BrowseForFolder(const std::string& title) {
   return BrowseForFolderWin32(Owner(), title);
+}
+
+std::optional<std::string> Win32Platform::ChooseFile(const FileDialog& dialog) {
+  return ChooseFileWin32(Owner(), dialog);
+}
+
+// No is the default button: Enter pressed in passing writes nothing.
+bool Win32Platform::Confirm(const std::string& text) {
+  return MessageBoxA(Owner(), NativeLineBreaks(text).c_str(), kMessageCaption,
+                     MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 bool Win32Platform::FolderExists(const std::string& path) const {

@@ -1,6 +1,6 @@
 #pragma once
 // The platform services on Windows: real message boxes, the real pointer, the shell's folder
-// browser and the user's locale.
+// browser, the common file dialogs and the user's locale.
 
 #include <windows.h>
 
@@ -24,6 +24,8 @@ class Win32Platform : public Platform {
   Point CursorPos() const override;
   std::optional<std::string> BrowseForFolder(const std::string& title) override;
   bool FolderExists(const std::string& path) const override;
+  std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
+  bool Confirm(const std::string& text) override;
   char DecimalSeparator() const override;
 
  private:

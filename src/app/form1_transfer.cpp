@@ -1,0 +1,77 @@
+// The window's system menu commands that carry settings: an export to a .reg file, an import from
+// one, and the restore of the newest backup. Each names its file before it writes anything to the
+// registry and asks; an import and a restore take a backup first, and afterwards the pages show
+// what the registry holds, as after a save. Failures reach the default error report.
+
+#include "app/form1.h"
+#include "app/transfer_texts.h"
+#include "safety/program_catalogue.h"
+#include "safety/transfer.h"
+
+namespace quellon {
+namespace {
+
+ui::FileDialog RegFileDialog(bool save, std::string title) {
+  return {save, std::move(title), "Registration files (*.reg)", "*.reg", "reg"};
+}
+
+// The texts end with a line break; a message box needs none.
+std::string Shown(std::string text) {
+  while (!text.empty() && text.back() == '\n') text.pop_back();
+  return text;
+}
+
+}  // namespace
+
+void TForm1::AddSystemMenu() {
+  system_menu = {{"Export to .reg file...", [this] { ExportToRegFileClick(); }},
+                 {"Import from .reg file...", [this] { ImportFromRegFileClick(); }},
+                 {"Restore last backup...", [this] { RestoreLastBackupClick(); }}};
+}
+
+// Writes only a file: the question is the one the system asks before a file is replaced.
+void TForm1::ExportToRegFileClick() {
+  ui::Platform& platform = app_.platform();
+  const std::optional<std::string> file =
+      platform.ChooseFile(RegFileDialog(true, "Export to .reg file"));
+  if (!file) return;
+  if (files_.Exists(*file) &&
+      !platform.Confirm(*file + " already exists.\nDo you want to replace it?"))
+    return;
+  const std::size_t values =
+      ExportSettings(registry_.api(), ProgramCatalogue(registry_.api()), files_, *file);
+  platform.ShowMessage(Shown(ExportedText(values, *file)));
+}
+
+void TForm1::ImportFromRegFileClick() {
+  ui::Platform& platform = app_.platform();
+  const std::optional<std::string> file =
+      platform.ChooseFile(RegFileDialog(false, "Import from .reg file"));
+  if (!file) return;
+  if (!platform.Confirm("Import the settings in \"" + *file +
+                        "\" into the registry?\n\nQuellon backs up the settings it changes "
+                        "first; \"Restore last backup...\" brings them back."))
+    return;
+  BackupStore backups(files_);
+  const TransferReport report =
+      ImportSettings(registry_.api(), ProgramCatalogue(registry_.api()), backups, *file);
+  platform.ShowMessage(Shown(ImportedText(report)));
+  ResetClick();
+}
+
+// Without a backup there is nothing to ask about: the restore reports that there is none.
+void TForm1::RestoreLastBackupClick() {
+  ui::Platform& platform = app_.platform();
+  BackupStore backups(files_);
+  const std::optional<std::string> newest = backups.Newest();
+  if (newest &&
+      !platform.Confirm("Restore the settings from the backup \"" + backups.PathOf(*newest) +
+                        "\"?\n\nQuellon backs up the settings as they are now first."))
+    return;
+  const TransferReport report =
+      RestoreBackup(registry_.api(), ProgramCatalogue(registry_.api()), backups, newest);
+  platform.ShowMessage(Shown(RestoredText(report)));
+  ResetClick();
+}
+
+}  // namespace quellon
