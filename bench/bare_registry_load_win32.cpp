@@ -1,0 +1,141 @@
+// The bare load: every plain value opened, read and closed on its own, and the fan-out reads over
+// the media class key's device instances, in the loader's order.
+
+#include <cstring>
+
+#include "bare_registry_win32.h"
+
+namespace bench {
+namespace {
+
+constexpr DWORD kMissing = static_cast<DWORD>(-9999);
+constexpr char kMediaClass[] =
+    "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96C-E325-11CE-BFC1-08002BE10318}";
+constexpr char kAudioControls[] = "SOFTWARE\\Hauppauge\\hcwtvdlg\\audiocontrols";
+constexpr char kPvr150[] = "SYSTEM\\CurrentControlSet\\Services\\hcwPP2\\DriverData";
+constexpr char kPvr250[] =
+    "SYSTEM\\CurrentControlSet\\Services\\Globespan\\Parameters\\ivac15\\Driver";
+constexpr char kTvWnd[] = "SOFTWARE\\Hauppauge\\hcwTVWnd";
+constexpr char kTvWndCountry[] = "SOFTWARE\\Hauppauge\\HCWtvwnd";
+constexpr char kPreferencesSlip[] = "SOFTWARE\\Hauppauge\\WinTV32\\Preferences";
+constexpr char kPreferences[] = "Software\\Hauppauge\\WinTV32\\Preferences";
+
+// A REG_DWORD of four bytes, read in one call.
+bool QueryDword(HKEY key, const char* name, DWORD* value) {
+  DWORD type = REG_NONE, data = 0, size = sizeof data;
+  ++BareCalls().query;
+  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&data), &size) !=
+          ERROR_SUCCESS ||
+      type != REG_DWORD || size != sizeof data)
+    return false;
+  *value = data;
+  return true;
+}
+
+DWORD ReadDword(const char* key_path, const char* name) {
+  DWORD value = kMissing;
+  if (HKEY key = OpenFull(HKEY_LOCAL_MACHINE, key_path)) {
+    QueryDword(key, name, &value);
+    Close(key);
+  }
+  return value;
+}
+
+std::string ReadText(const char* key_path, const char* name) {
+  HKEY key = OpenFull(HKEY_LOCAL_MACHINE, key_path);
+  if (!key) return "xxxx";
+  char text[512];
+  DWORD type = REG_NONE, size = sizeof text;
+  std::string result;
+  ++BareCalls().query;
+  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) ==
+          ERROR_SUCCESS &&
+      (type == REG_SZ || type == REG_EXPAND_SZ))
+    result.assign(text, strnlen(text, size));
+  Close(key);
+  return result;
+}
+
+// The value of the last instance whose "DriverData" holds one.
+DWORD FanOutRead(const char* name) {
+  DWORD result = kMissing;
+  HKEY class_key = OpenFull(HKEY_LOCAL_MACHINE, kMediaClass);
+  if (!class_key) return result;
+  char instance[256 + sizeof "\\DriverData"];
+  static char value[16384];
+  for (DWORD i = 0;; ++i) {
+    DWORD length = 256;
+    ++BareCalls().enum_key;
+    if (RegEnumKeyExA(class_key, i, instance, &length, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS)
+      break;
+    std::memcpy(instance + length, "\\DriverData", sizeof "\\DriverData");
+    HKEY driver_data = OpenFull(class_key, instance);
+    if (!driver_data) continue;
+    for (DWORD j = 0;; ++j) {
+      DWORD value_length = sizeof value;
+      ++BareCalls().enum_value;
+      if (RegEnumValueA(driver_data, j, value, &value_length, nullptr, nullptr, nullptr, nullptr) !=
+          ERROR_SUCCESS)
+        break;
+      if (SameName(value, name)) QueryDword(driver_data, value, &result);
+    }
+    Close(driver_data);
+  }
+  Close(class_key);
+  return result;
+}
+
+}  // namespace
+
+CallCounts& BareCalls() {
+  static CallCounts counts;
+  return counts;
+}
+
+HKEY OpenFull(HKEY parent, const char* path) {
+  HKEY key = nullptr;
+  ++BareCalls().open;
+  return RegOpenKeyExA(parent, path, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS ? key : nullptr;
+}
+
+void Close(HKEY key) {
+  ++BareCalls().close;
+  RegCloseKey(key);
+}
+
+bool SameName(const char* a, const char* b) {
+  return _stricmp(a, b) == 0;
+}
+
+Loaded BareLoad() {
+  Loaded l;
+  l.volume150 = ReadDword(kAudioControls, "Scart1_Volume");
+  l.line_in_left = ReadDword(kPvr150, "8775Reg14");
+  l.line_in_right = ReadDword(kPvr150, "8775Reg15");
+  l.auto_gain = ReadDword(kPvr150, "8775Reg17");
+  l.agc_target = ReadDword(kPvr150, "8775Reg16");
+  l.sharpness150 = ReadDword(kPvr150, "HcwSharpness");
+  l.brightness = ReadDword(kPvr150, "HcwBrightness");
+  l.contrast = ReadDword(kPvr150, "HcwContrast");
+  l.saturation = ReadDword(kPvr150, "HcwSaturation");
+  l.hue = ReadDword(kPvr150, "HcwHue");
+  l.static_temporal = FanOutRead("IsStaticTemporal");
+  l.temporal_level = FanOutRead("StaticTemporalLevel");
+  l.static_spatial = FanOutRead("IsStaticSpatial");
+  l.spatial_level = FanOutRead("StaticSpatialLevel");
+  l.volume250 = ReadDword(kPvr250, "HcwAudioScart1Volume");
+  l.sharpness250 = ReadDword(kPvr250, "SharpnessValue");
+  l.closed_caption = ReadDword(kPvr250, "InsertCCInDvd");
+  l.play_local = ReadDword(kTvWnd, "TV_Out_PlayLocal");
+  l.live_preview = ReadDword(kTvWnd, "LivePreview");
+  l.country = ReadDword(kTvWndCountry, "AllChannelsCountryCode");
+  l.slip_change = ReadDword(kPreferencesSlip, "Allow_SlipChannelChange");
+  l.buffer_file = ReadText(kTvWnd, "LiveFileName");
+  l.animate_step = ReadDword(kPreferences, "Animate_Step");
+  l.snapshot_height = ReadDword(kPreferences, "SnapshotHeight");
+  l.snapshot_width = ReadDword(kPreferences, "SnapshotWidth");
+  return l;
+}
+
+}  // namespace bench

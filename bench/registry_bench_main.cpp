@@ -1,0 +1,254 @@
+// The registry calls of a load and a save under Wine: the program's loader and saver
+// (GetSettingsFromRegistry, and the saver's writes over Win32Registry) against the bare advapi32
+// sequence that makes the same changes (bare_registry_*_win32.cpp), in one process, taking turns,
+// at several numbers of device instances below the media class key. A save has every save box
+// ticked and "Set Capture Filter" unticked, so that it does registry work only; "save+CC" ticks
+// the closed-caption box too, which adds the closed-caption walk over both driver trees.
+//
+// For each size it first checks that both leave the registry in the same state (a dump after
+// the program's save against one after the bare save, each from a fresh seed), counts the calls
+// each makes, then times ROUNDS rounds and prints medians, spreads and ratios.
+//
+// Usage: registry_bench MACHINE.reg [ROUNDS] [INSTANCES...]   (run by bench/run-registry)
+// Without ROUNDS (or with 0): 21 rounds below 1,000 instances, 11 below 10,000, 5 from there on.
+
+// clang-format off
+#include <windows.h>
+// clang-format on
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/form1.h"
+#include "bare_registry_win32.h"
+#include "registry/win32/registry_win32.h"
+#include "registry_bench_calls.h"
+#include "registry_bench_machine_win32.h"
+#include "testing/headless_platform.h"
+#include "testing/memory_file_system.h"
+#include "testing/no_devices.h"
+
+namespace {
+
+using namespace quellon;
+
+// The main window without a screen, loaded once, then every save box ticked (the boxes of the
+// country code and the snapshot size take a tick only with a value in place) and the filters left
+// alone.
+class Program {
+ public:
+  explicit Program(RegistryApi& registry) : form_(app_, registry, devices_, files_) {
+    form_.GetSettingsFromRegistry();
+    for (Page* page : form_.PagesInOrder())
+      for (Row* row : page->rows())
+        if (ui::CheckBox* save = row->SaveBox()) save->SetChecked(true);
+    form_.Frame150.set_filter.box.SetChecked(false);
+    form_.Frame150.set_wintv2k.box.SetChecked(true);
+  }
+  void Load() { form_.GetSettingsFromRegistry(); }
+  void ClosedCaptions(bool ticked) { form_.Frame250.closed_caption.save->SetChecked(ticked); }
+  // The saver's writes: the backup it takes first is timed apart, by bench/run-backup.
+  void Save() { form_.WriteSettingsWithoutBackup(); }
+
+ private:
+  ui::HeadlessPlatform platform_;
+  ui::Application app_{platform_};
+  NoDevices devices_;
+  MemoryFileSystem files_;
+  TForm1 form_;
+};
+
+double Now() {
+  LARGE_INTEGER frequency{}, now{};
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&now);
+  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double Millis(const std::function<void()>& work) {
+  const double start = Now();
+  work();
+  return Now() - start;
+}
+
+double Median(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  const size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+std::string Spread(const std::vector<double>& v) {
+  const auto [low, high] = std::minmax_element(v.begin(), v.end());
+  char text[96];
+  std::snprintf(text, sizeof text, "%9.2f (%.2f-%.2f)", Median(v), *low, *high);
+  return text;
+}
+
+// The lines of `after` that `before` does not hold.
+int ChangedLines(const std::string& before, const std::string& after) {
+  auto lines = [](const std::string& text) {
+    std::vector<std::string> v;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) v.push_back(line);
+    std::sort(v.begin(), v.end());
+    return v;
+  };
+  const auto a = lines(before), b = lines(after);
+  std::vector<std::string> changed;
+  std::set_difference(b.begin(), b.end(), a.begin(), a.end(), std::back_inserter(changed));
+  return static_cast<int>(changed.size());
+}
+
+// Both saves from the same seed; false when the registry ends up different.
+bool SameEndState(const std::string& machine, int instances, bool closed_captions) {
+  bench::SeedMachine(machine, instances);
+  const std::string seeded = bench::DumpMachine();
+  {
+    Win32Registry registry;
+    Program program(registry);
+    program.Load();
+    program.ClosedCaptions(closed_captions);
+    program.Save();
+  }
+  const std::string by_program = bench::DumpMachine();
+  bench::SeedMachine(machine, instances);
+  bench::BareSave(bench::BareLoad(), closed_captions);
+  const std::string by_bare = bench::DumpMachine();
+  const char* what = closed_captions ? "save+CC" : "save";
+  if (by_program == by_bare) {
+    std::printf("  end state after %-7s identical to the bare sequence's (%d lines changed)\n",
+                what, ChangedLines(seeded, by_program));
+    return true;
+  }
+  std::printf(
+      "  end state after %-7s DIFFERS: %d lines only after the program's save, %d only "
+      "after the bare one\n",
+      what, ChangedLines(by_bare, by_program), ChangedLines(by_program, by_bare));
+  return false;
+}
+
+void PrintCalls(const char* what, const bench::CallCounts& program, const bench::CallCounts& bare) {
+  for (const auto& [who, c] : {std::pair{"program", program}, std::pair{"bare", bare}}) {
+    std::printf("  %-8s %-8s %7ld %7ld %7ld %7ld %8ld %8ld %5ld %7ld %8ld\n", what, who, c.open,
+                c.create, c.query, c.set, c.enum_key, c.enum_value, c.info, c.close, c.Total());
+  }
+}
+
+// Counted on the second pass: the first writes what a save adds, which the next listing sees.
+void CountCalls() {
+  Win32Registry registry;
+  bench::CountingRegistry counting(registry);
+  Program program(counting);
+  std::printf("  calls             %7s %7s %7s %7s %8s %8s %5s %7s %8s\n", "open", "create",
+              "query", "set", "enumkey", "enumval", "info", "close", "total");
+  bench::Loaded loaded;
+  for (const bool print : {false, true}) {
+    for (const char* what : {"load", "save", "save+CC"}) {
+      const bool load = what[0] == 'l', cc = what[4] == '+';
+      counting.calls = {};
+      bench::BareCalls() = {};
+      if (load) {
+        program.Load();
+        loaded = bench::BareLoad();
+      } else {
+        program.ClosedCaptions(cc);
+        program.Save();
+        bench::BareSave(loaded, cc);
+      }
+      if (print) PrintCalls(what, counting.calls, bench::BareCalls());
+    }
+  }
+}
+
+struct Timing {
+  std::vector<double> program, bare, ratio;
+};
+
+void PrintTiming(const char* what, const Timing& t) {
+  const auto [low, high] = std::minmax_element(t.ratio.begin(), t.ratio.end());
+  std::printf("  %-8s program %s  bare %s  ratio %.3f, per round %.3f (%.3f-%.3f)\n", what,
+              Spread(t.program).c_str(), Spread(t.bare).c_str(), Median(t.program) / Median(t.bare),
+              Median(t.ratio), *low, *high);
+}
+
+void TimeRounds(int rounds) {
+  Win32Registry registry;
+  Program program(registry);
+  bench::Loaded loaded = bench::BareLoad();
+  program.Load();
+  Timing load, save, save_cc;
+  for (int round = 0; round < rounds; ++round) {
+    const bool program_first = round % 2 == 0;
+    auto both = [&](Timing& t, const std::function<void()>& by_program,
+                    const std::function<void()>& by_bare) {
+      double p = 0, b = 0;
+      if (program_first) p = Millis(by_program);
+      b = Millis(by_bare);
+      if (!program_first) p = Millis(by_program);
+      t.program.push_back(p);
+      t.bare.push_back(b);
+      t.ratio.push_back(p / b);
+    };
+    both(
+        load, [&] { program.Load(); }, [&] { loaded = bench::BareLoad(); });
+    program.ClosedCaptions(false);
+    both(
+        save, [&] { program.Save(); }, [&] { bench::BareSave(loaded, false); });
+    program.ClosedCaptions(true);
+    both(
+        save_cc, [&] { program.Save(); }, [&] { bench::BareSave(loaded, true); });
+  }
+  std::printf("  ms, median (min-max) of %d rounds\n", rounds);
+  PrintTiming("load", load);
+  PrintTiming("save", save);
+  PrintTiming("save+CC", save_cc);
+}
+
+// A round at 20 instances takes a fraction of a second under Wine, one at 10,000 minutes.
+int DefaultRounds(int instances) {
+  return instances < 1000 ? 21 : instances < 10000 ? 11 : 5;
+}
+
+std::string ReadFile(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: registry_bench MACHINE.reg [ROUNDS] [INSTANCES...]\n");
+    return 2;
+  }
+  const std::string machine = ReadFile(argv[1]);
+  const int given_rounds = argc > 2 ? std::atoi(argv[2]) : 0;
+  std::vector<int> sizes;
+  for (int i = 3; i < argc; ++i) sizes.push_back(std::atoi(argv[i]));
+  if (sizes.empty()) sizes = {20, 200, 2000, 10000};
+  bool same = true;
+  try {
+    for (const int instances : sizes) {
+      std::printf("%d device instances\n", instances);
+      same = SameEndState(machine, instances, false) && same;
+      same = SameEndState(machine, instances, true) && same;
+      const double seeding = Millis([&] { bench::SeedMachine(machine, instances); });
+      std::printf("  seeded in %.0f ms\n", seeding);
+      CountCalls();
+      TimeRounds(given_rounds > 0 ? given_rounds : DefaultRounds(instances));
+      std::fflush(stdout);
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "registry_bench: %s\n", e.what());
+    return 1;
+  }
+  return same ? 0 : 1;
+}
