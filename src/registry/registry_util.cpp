@@ -1,6 +1,7 @@
 #include "registry/registry_util.h"
 
 #include <algorithm>
+#include <memory>
 #include <new>
 
 namespace quellon {
@@ -10,60 +11,66 @@ namespace {
 // this many tries; the caller sees kErrorMoreData.
 constexpr int kMaxReadAttempts = 8;
 
+// Most values (every DWORD, every path) fit this, and are then read in one call without a size
+// query first.
+constexpr std::uint32_t kFirstReadBytes = 512;
+
 // Longer than any name the registry accepts (value names hold at most 16383 characters).
 constexpr std::uint32_t kNameBufferLimit = 32768;
 
 using EnumCall = RegStatus (RegistryApi::*)(RegHandle, std::uint32_t, char*, std::uint32_t*);
 
-std::uint32_t LongestName(RegistryApi& api, RegHandle key, bool subKeys) {
-  RegKeyInfo info;
-  if (api.QueryInfoKey(key, &info) != kErrorSuccess) return 0;
-  return subKeys ? info.maxSubKeyLen : info.maxValueNameLen;
-}
-
-// Lists names by index from 0 until kErrorNoMoreItems, with a buffer sized from
-// RegQueryInfoKeyA. A name that does not fit was added or renamed since; the buffer grows and the
-// same index is tried again.
+// Lists names by index from 0 until kErrorNoMoreItems. The buffer starts at the registry's own
+// limit on names, so no RegQueryInfoKeyA is needed to size it; a name that still does not fit
+// (one in a multi-byte code page, or one from a registry that ignores the limit) doubles it, and
+// the same index is tried again.
 RegStatus ListNames(RegistryApi& api, RegHandle key, bool subKeys,
                     std::vector<std::string>* names) {
   names->clear();
   const EnumCall call = subKeys ? &RegistryApi::EnumKey : &RegistryApi::EnumValue;
-  std::vector<char> buffer(std::min(LongestName(api, key, subKeys), kNameBufferLimit) + 1);
+  std::uint32_t capacity =
+      static_cast<std::uint32_t>((subKeys ? kMaxKeyNameChars : kMaxValueNameChars) + 1);
+  auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
   for (std::uint32_t index = 0;;) {
-    std::uint32_t length = static_cast<std::uint32_t>(buffer.size());
-    const RegStatus status = (api.*call)(key, index, buffer.data(), &length);
+    std::uint32_t length = capacity;
+    const RegStatus status = (api.*call)(key, index, buffer.get(), &length);
     if (status == kErrorNoMoreItems) return kErrorSuccess;
     if (status == kErrorMoreData) {
-      if (buffer.size() >= kNameBufferLimit + 1) return status;
-      const std::uint32_t longest = LongestName(api, key, subKeys);
-      const std::size_t grown = std::max<std::size_t>(longest + 1, buffer.size() * 2);
-      buffer.resize(std::min<std::size_t>(grown, kNameBufferLimit + 1));
+      if (capacity >= kNameBufferLimit + 1) return status;
+      capacity = std::min(capacity * 2, kNameBufferLimit + 1);
+      buffer = std::make_unique_for_overwrite<char[]>(capacity);
       continue;
     }
     if (status != kErrorSuccess) return status;
-    names->emplace_back(buffer.data(), std::min<std::size_t>(length, buffer.size() - 1));
+    names->emplace_back(buffer.get(), std::min(length, capacity - 1));
     ++index;
   }
+}
+
+// Reads the value into a buffer of `size` bytes; kErrorMoreData when it holds more.
+RegStatus ReadInto(RegistryApi& api, RegHandle key, const std::string& name, std::uint32_t size,
+                   RegValue* out) {
+  out->data.assign(size, 0);
+  if (size == 0) return kErrorSuccess;  // the size query found it empty
+  std::uint32_t got = size;
+  const RegStatus status = api.QueryValue(key, name, &out->type, out->data.data(), &got);
+  if (status == kErrorSuccess) out->data.resize(std::min(got, size));
+  return status;
 }
 
 }  // namespace
 
 RegStatus ReadValue(RegistryApi& api, RegHandle key, const std::string& name, RegValue* out) {
   try {
-    for (int attempt = 0; attempt < kMaxReadAttempts; ++attempt) {
+    RegStatus status = ReadInto(api, key, name, kFirstReadBytes, out);
+    // Longer data is read at the size the registry gives, again when it grew in between.
+    for (int attempt = 0; status == kErrorMoreData && attempt < kMaxReadAttempts; ++attempt) {
       std::uint32_t size = 0;
-      RegStatus status = api.QueryValue(key, name, &out->type, nullptr, &size);
-      if (status != kErrorSuccess) return status;
-      out->data.assign(size, 0);
-      if (size == 0) return kErrorSuccess;
-      std::uint32_t got = size;
-      status = api.QueryValue(key, name, &out->type, out->data.data(), &got);
-      if (status == kErrorMoreData) continue;  // it grew since the size query
-      if (status != kErrorSuccess) return status;
-      out->data.resize(std::min(got, size));
-      return kErrorSuccess;
+      status = api.QueryValue(key, name, &out->type, nullptr, &size);
+      if (status == kErrorSuccess) status = ReadInto(api, key, name, size, out);
     }
-    return kErrorMoreData;
+    if (status != kErrorSuccess) out->data.clear();
+    return status;
   } catch (const std::bad_alloc&) {
     out->data.clear();
     return kErrorOutOfMemory;

@@ -1,6 +1,7 @@
 #pragma once
-// Reading whole values and listing names without trusting sizes or terminators: buffers are sized
-// from the registry and the read is repeated when a value or name grew in between.
+// Reading whole values and listing names without trusting sizes or terminators: a first try with a
+// buffer that holds most values and every name the registry allows, then buffers sized from the
+// registry, read again when a value or name grew in between.
 
 #include <array>
 #include <cstdint>
@@ -16,7 +17,8 @@ struct RegValue {
   std::vector<std::uint8_t> data;
 };
 
-// Reads the type and all data of a value. Never reads past what the registry reported.
+// Reads the type and all data of a value: in one call when it fits the first buffer. Never reads
+// past what the registry reported. On failure the data is empty.
 RegStatus ReadValue(RegistryApi& api, RegHandle key, const std::string& name, RegValue* out);
 
 // Lists the subkey or value names of a key in the registry's enumeration order. Stops at the

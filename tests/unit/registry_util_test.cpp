@@ -11,17 +11,18 @@
 namespace quellon {
 namespace {
 
-// Makes a value longer just before each of the next `times` reads of its data, as another program
-// writing it at that moment would.
+// Makes a value longer (by more than a first read takes) just before each of the next `times` reads
+// of its data, as another program writing it at that moment would. Counts the queries.
 class GrowingRegistry : public ForwardingRegistry {
  public:
   GrowingRegistry(RegistryApi& inner, int times) : ForwardingRegistry(inner), times_(times) {}
 
   RegStatus QueryValue(RegHandle key, const std::string& name, RegType* type, std::uint8_t* data,
                        std::uint32_t* size) override {
+    ++queries;
     if (data != nullptr && times_ > 0) {
       --times_;
-      grown_.push_back('g');
+      grown_.append(600, 'g');
       EXPECT_EQ(
           kErrorSuccess,
           inner().SetValue(key, name, kRegSz, reinterpret_cast<const std::uint8_t*>(grown_.data()),
@@ -31,21 +32,46 @@ class GrowingRegistry : public ForwardingRegistry {
   }
 
   std::string grown_ = "text";
+  int queries = 0;
 
  private:
   int times_;
 };
 
-// Reports every name as empty in the key information, as a key that gained longer names after the
-// query would.
-class StaleInfoRegistry : public ForwardingRegistry {
+// Answers as the ANSI calls do in a double-byte code page, where a name takes two bytes per
+// character, so that a name near the limit does not fit a buffer of the limit. Key information
+// is not to be asked for: a listing does without it.
+class DoubleByteNamesRegistry : public ForwardingRegistry {
  public:
   using ForwardingRegistry::ForwardingRegistry;
-  RegStatus QueryInfoKey(RegHandle key, RegKeyInfo* info) override {
-    const RegStatus status = inner().QueryInfoKey(key, info);
-    info->maxSubKeyLen = 0;
-    info->maxValueNameLen = 0;
-    return status;
+  RegStatus QueryInfoKey(RegHandle, RegKeyInfo*) override {
+    ADD_FAILURE() << "a listing asked for the key information";
+    return kErrorAccessDenied;
+  }
+  RegStatus EnumKey(RegHandle key, std::uint32_t index, char* name,
+                    std::uint32_t* length) override {
+    return Doubled(&RegistryApi::EnumKey, key, index, name, length);
+  }
+  RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name,
+                      std::uint32_t* length) override {
+    return Doubled(&RegistryApi::EnumValue, key, index, name, length);
+  }
+
+ private:
+  using Call = RegStatus (RegistryApi::*)(RegHandle, std::uint32_t, char*, std::uint32_t*);
+  RegStatus Doubled(Call call, RegHandle key, std::uint32_t index, char* name,
+                    std::uint32_t* length) {
+    std::string inner_name(kMaxValueNameChars + 1, '\0');
+    std::uint32_t inner_length = static_cast<std::uint32_t>(inner_name.size());
+    const RegStatus status = (inner().*call)(key, index, inner_name.data(), &inner_length);
+    if (status != kErrorSuccess) return status;
+    std::string doubled;
+    for (std::uint32_t i = 0; i < inner_length; ++i) doubled.append(2, inner_name[i]);
+    if (doubled.size() + 1 > *length) return kErrorMoreData;
+    std::copy(doubled.begin(), doubled.end(), name);
+    name[doubled.size()] = '\0';
+    *length = static_cast<std::uint32_t>(doubled.size());
+    return kErrorSuccess;
   }
 };
 
@@ -57,6 +83,17 @@ TEST(ReadValue, ReadsAgainWhenTheValueGrewSinceTheSizeQuery) {
   RegValue value;
   ASSERT_EQ(kErrorSuccess, ReadValue(growing, kHkeyCurrentUser, "v", &value));
   EXPECT_EQ(std::vector<std::uint8_t>(growing.grown_.begin(), growing.grown_.end()), value.data);
+}
+
+TEST(ReadValue, ReadsAShortValueInOneCall) {
+  MemoryRegistry memory;
+  const std::uint8_t data[] = {'a', 'b'};
+  ASSERT_EQ(kErrorSuccess, memory.SetValue(kHkeyCurrentUser, "v", kRegSz, data, 2));
+  GrowingRegistry still(memory, 0);
+  RegValue value;
+  ASSERT_EQ(kErrorSuccess, ReadValue(still, kHkeyCurrentUser, "v", &value));
+  EXPECT_EQ(std::vector<std::uint8_t>({'a', 'b'}), value.data);
+  EXPECT_EQ(1, still.queries);
 }
 
 TEST(ReadValue, GivesUpOnAValueThatNeverStopsGrowing) {
@@ -71,7 +108,7 @@ TEST(ReadValue, GivesUpOnAValueThatNeverStopsGrowing) {
 TEST(ListNames, GrowsTheBufferWhenANameDoesNotFit) {
   MemoryRegistry memory;
   const std::string longKey(200, 'k');
-  const std::string longValue(5000, 'v');
+  const std::string longValue(10000, 'v');
   RegKey key;
   ASSERT_EQ(kErrorSuccess,
             RegKey::Create(memory, kHkeyCurrentUser, "a\\" + longKey, kKeyAllAccess, &key));
@@ -81,14 +118,14 @@ TEST(ListNames, GrowsTheBufferWhenANameDoesNotFit) {
   ASSERT_EQ(kErrorSuccess, memory.SetValue(kHkeyCurrentUser, "x", kRegDword, one, 4));
 
   key.Close();
-  StaleInfoRegistry stale(memory);
+  DoubleByteNamesRegistry doubleByte(memory);
   RegKey parent;
-  ASSERT_EQ(kErrorSuccess, RegKey::Open(stale, kHkeyCurrentUser, "a", kKeyAllAccess, &parent));
+  ASSERT_EQ(kErrorSuccess, RegKey::Open(doubleByte, kHkeyCurrentUser, "a", kKeyAllAccess, &parent));
   std::vector<std::string> names;
-  ASSERT_EQ(kErrorSuccess, ListSubKeyNames(stale, parent.get(), &names));
-  EXPECT_EQ(std::vector<std::string>({"b", longKey}), names);
-  ASSERT_EQ(kErrorSuccess, ListValueNames(stale, kHkeyCurrentUser, &names));
-  EXPECT_EQ(std::vector<std::string>({longValue, "x"}), names);
+  ASSERT_EQ(kErrorSuccess, ListSubKeyNames(doubleByte, parent.get(), &names));
+  EXPECT_EQ(std::vector<std::string>({"bb", std::string(400, 'k')}), names);
+  ASSERT_EQ(kErrorSuccess, ListValueNames(doubleByte, kHkeyCurrentUser, &names));
+  EXPECT_EQ(std::vector<std::string>({std::string(20000, 'v'), "xx"}), names);
 }
 
 TEST(DeleteKeyTree, RemovesEverythingBelowTheKey) {
