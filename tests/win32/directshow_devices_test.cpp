@@ -193,6 +193,29 @@ TEST_F(DirectShowDevicesTest, TheStandinPageAppliesTheBrightnessTypedIntoIt) {
   EXPECT_EQ(prefix.TakeProcampLog(), "Hauppauge WinTV PVR II Capture\t0\t42\t2\n");
 }
 
+// The kernel handles this process holds: every handle value that the system answers for.
+long KernelHandles() {
+  long count = 0;
+  for (ULONG_PTR h = 4; h < 0x10000; h += 4) {
+    DWORD flags = 0;
+    if (GetHandleInformation(reinterpret_cast<HANDLE>(h), &flags)) ++count;
+  }
+  return count;
+}
+
+// Wine's device enumerator keeps a key open for every category it lists: listing the cards again
+// and again must not read the category list again.
+TEST_F(DirectShowDevicesTest, ListingAgainHoldsNoMoreHandles) {
+  TForm1 form{app, registry, devices, files};
+  form.ShowPvrPropPage(DeviceKind::Pvr150Capture);
+  const long before = KernelHandles();
+  for (int i = 0; i < 10; ++i) {
+    form.ShowPvrPropPage(DeviceKind::Pvr250Capture);
+    form.ShowPvrPropPage(DeviceKind::Pvr150Encoder);
+  }
+  EXPECT_EQ(KernelHandles(), before);
+}
+
 TEST_F(DirectShowDevicesTest, ARejectedClassTextCarriesTheSystemsCode) {
   try {
     devices.ClsidFromString("not a class");

@@ -40,9 +40,7 @@ DeviceProperties ReadProperties(IMoniker& moniker) {
   return p;
 }
 
-}  // namespace
-
-std::vector<DeviceProperties> DirectShowDevices::EnumerateCategory(const Guid& category) {
+std::vector<DeviceProperties> Enumerate(const Guid& category) {
   std::vector<DeviceProperties> entries;
   const ComPtr<IEnumMoniker> monikers = ClassEnumerator(category);
   if (!monikers) return entries;
@@ -50,6 +48,20 @@ std::vector<DeviceProperties> DirectShowDevices::EnumerateCategory(const Guid& c
   while (monikers->Next(1, m.ReleaseAndGetAddressOf(), nullptr) == S_OK)
     entries.push_back(ReadProperties(*m.Get()));
   return entries;
+}
+
+}  // namespace
+
+// Wine's device enumerator keeps a registry key open for good for every class enumerator it makes
+// over a category with entries, and for every moniker such an enumerator hands out. The category
+// list has a dozen entries and every device listing and every save with "Set Capture Filter"
+// reads it, so a long session would pile up handles by the thousand. The system's categories
+// change only when a driver is installed, which needs the program restarted anyway: the list is
+// read once and kept for the life of the program.
+std::vector<DeviceProperties> DirectShowDevices::EnumerateCategory(const Guid& category) {
+  if (category != kActiveMovieCategories) return Enumerate(category);
+  if (!categories_) categories_ = Enumerate(category);
+  return *categories_;
 }
 
 // The entries before the wanted one are stepped over with Next rather than Skip: Wine's device

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 
 #include "devices/device_system.h"
 
@@ -17,6 +18,9 @@ class DirectShowDevices : public DeviceSystem {
   explicit DirectShowDevices(std::function<HWND()> owner_window)
       : owner_window_(std::move(owner_window)) {}
 
+  // The devices of a category are enumerated afresh at every call, so a card added while the
+  // program runs is listed. The category list itself is read once, at the first call, and kept:
+  // see the .cpp.
   std::vector<DeviceProperties> EnumerateCategory(const Guid& category) override;
   std::unique_ptr<DeviceMoniker> MonikerAt(const Guid& category, int index) override;
   Guid ClsidFromString(const std::string& text) override;
@@ -26,6 +30,7 @@ class DirectShowDevices : public DeviceSystem {
 
  private:
   std::function<HWND()> owner_window_;
+  std::optional<std::vector<DeviceProperties>> categories_;
 };
 
 }  // namespace quellon

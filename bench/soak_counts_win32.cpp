@@ -1,0 +1,81 @@
+#include "soak_counts_win32.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace bench {
+namespace {
+
+// Handle values are handed out from the lowest free slot, so the live ones lie together; a run
+// of this many free values means the end.
+constexpr ULONG_PTR kGapHandles = 4096;
+
+long KernelHandles() {
+  long count = 0;
+  ULONG_PTR last = 0;
+  for (ULONG_PTR h = 4; h < last + 4 * kGapHandles || h < 4 * kGapHandles; h += 4) {
+    DWORD flags = 0;
+    if (!GetHandleInformation(reinterpret_cast<HANDLE>(h), &flags)) continue;
+    ++count;
+    last = h;
+  }
+  return count;
+}
+
+// A GDI handle is its table index with a generation above it; Wine's GDI takes the index alone
+// for whatever object lives at it now, so every index is asked once.
+long GdiObjects() {
+  long count = 0;
+  for (ULONG_PTR index = 1; index < 0x10000; ++index)
+    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++count;
+  return count;
+}
+
+// USER handles are shared by every process; a handle's low word picks the slot (every second
+// value from 0x20), and a zero high word stands for whatever generation lives there.
+void UserObjects(long* windows, long* menus) {
+  const DWORD self = GetCurrentProcessId();
+  ULONG_PTR last = 0;
+  for (ULONG_PTR h = 0x20; h < 0x10000 && (h < last + 2 * kGapHandles || h < 2 * kGapHandles);
+       h += 2) {
+    const auto window = reinterpret_cast<HWND>(h);
+    if (IsWindow(window)) {
+      last = h;
+      DWORD process = 0;
+      GetWindowThreadProcessId(window, &process);
+      if (process == self) ++*windows;
+    } else if (IsMenu(reinterpret_cast<HMENU>(h))) {
+      last = h;
+      ++*menus;
+    }
+  }
+}
+
+void Heaps(std::size_t* bytes, long* blocks) {
+  std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 16);
+  heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
+  for (HANDLE heap : heaps) {
+    if (!HeapLock(heap)) continue;
+    PROCESS_HEAP_ENTRY entry{};
+    while (HeapWalk(heap, &entry)) {
+      if (!(entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)) continue;
+      *bytes += entry.cbData;
+      ++*blocks;
+    }
+    HeapUnlock(heap);
+  }
+}
+
+}  // namespace
+
+Counts CountResources() {
+  Counts c;
+  c.handles = KernelHandles();
+  c.gdi = GdiObjects();
+  UserObjects(&c.windows, &c.menus);
+  Heaps(&c.heap_bytes, &c.heap_blocks);
+  return c;
+}
+
+}  // namespace bench

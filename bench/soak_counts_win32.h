@@ -1,0 +1,21 @@
+#pragma once
+// What a process holds, counted from inside it the way that works under Wine, whose
+// GetGuiResources and GetProcessHandleCount answer 0: kernel handles and windows by probing handle
+// values, GDI objects by probing the GDI handle table's indexes, heap bytes by walking every heap.
+
+#include <cstddef>
+
+namespace bench {
+
+struct Counts {
+  long handles = 0;  // kernel objects: files, events, registry keys, threads ...
+  long gdi = 0;      // pens, brushes, fonts, bitmaps, device contexts, regions ...
+  long windows = 0;  // this process's windows
+  long menus = 0;
+  std::size_t heap_bytes = 0;  // in use, over every heap of the process
+  long heap_blocks = 0;
+};
+
+Counts CountResources();
+
+}  // namespace bench

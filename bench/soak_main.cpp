@@ -1,0 +1,174 @@
+// The long-use soak: the real window (the scenario runner's window driver, in this process, over
+// the system registry seeded with the demo machine) goes through CYCLES cycles of "Reset", every
+// tab in turn, six save boxes of the 150/500 page ticked and "Save settings" (with "Set Capture
+// Filter" ticked, as it starts). Every EVERY cycles it counts what the process holds (kernel
+// handles, GDI objects, windows and menus, heap bytes and blocks) and prints it with the time a
+// cycle took since the last count; at the end the first and last counts and their slope per 1,000
+// cycles. With "devices" the demo's stand-in cards are installed too: a capture and an encoder
+// filter for each of the two card families.
+//
+// Usage: soak MACHINE.reg CYCLES [EVERY] [devices]   (run by bench/run-soak)
+
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>  // needs the types of windows.h
+// clang-format on
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "base/win32/handles_win32.h"
+#include "registry/reg_file.h"
+#include "scenario/win32/window_driver_win32.h"
+#include "soak_counts_win32.h"
+
+namespace {
+
+using quellon::scenario::WindowDriver;
+
+struct Sample {
+  int cycle;
+  double seconds;
+  bench::Counts counts;
+  long memo_lines;  // the hidden debug log grows by design: every load adds its lines
+};
+
+double Seconds() {
+  LARGE_INTEGER frequency{}, now{};
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+void Cycle(WindowDriver& driver) {
+  driver.Click("Form1.Reset");
+  for (int tab = 0; tab < 5; ++tab) driver.SelectTab(tab);
+  driver.SelectTab(3);
+  for (const char* box : {"Frame150.CheckBox1", "Frame150.CheckBox2", "Frame150.CheckBox5",
+                          "Frame150.CheckBox6", "Frame150.CheckBox7", "Frame150.CheckBox8"})
+    driver.Click(box);
+  driver.Click("Form1.Save");
+  static_cast<void>(driver.TakeShown());  // "Settings saved", answered already
+}
+
+void Print(const Sample& s, double ms_per_cycle) {
+  const bench::Counts& c = s.counts;
+  std::printf("%7d %8.1f %8.1f %8ld %6ld %8ld %6ld %10.1f %8ld %8ld\n", s.cycle, s.seconds,
+              ms_per_cycle, c.handles, c.gdi, c.windows, c.menus,
+              static_cast<double>(c.heap_bytes) / 1024, c.heap_blocks, s.memo_lines);
+  std::fflush(stdout);
+}
+
+using Measure = double (*)(const Sample&);
+
+// Least squares over the samples after the first: the growth per 1,000 cycles.
+double Slope(const std::vector<Sample>& samples, Measure of) {
+  double n = 0, sx = 0, sy = 0, sxx = 0, sxy = 0;
+  for (size_t i = 1; i < samples.size(); ++i) {
+    const double x = samples[i].cycle, y = of(samples[i]);
+    n += 1, sx += x, sy += y, sxx += x * x, sxy += x * y;
+  }
+  const double d = n * sxx - sx * sx;
+  return d == 0 ? 0 : 1000 * (n * sxy - sx * sy) / d;
+}
+
+// From the first count after a cycle: the first cycle makes the pages' windows.
+void Summary(const std::vector<Sample>& samples, const std::vector<double>& cycle_ms) {
+  const Sample& first = samples[std::min<size_t>(1, samples.size() - 1)];
+  const Sample& last = samples.back();
+  const std::pair<const char*, Measure> rows[] = {
+      {"handles", [](const Sample& s) { return double(s.counts.handles); }},
+      {"GDI objects", [](const Sample& s) { return double(s.counts.gdi); }},
+      {"windows", [](const Sample& s) { return double(s.counts.windows); }},
+      {"menus", [](const Sample& s) { return double(s.counts.menus); }},
+      {"heap KB", [](const Sample& s) { return double(s.counts.heap_bytes) / 1024; }},
+      {"heap blocks", [](const Sample& s) { return double(s.counts.heap_blocks); }},
+      {"log lines", [](const Sample& s) { return double(s.memo_lines); }},
+  };
+  const std::string from = "cycle " + std::to_string(first.cycle);
+  std::printf("\n%-12s %10s %10s %10s %16s\n", "", from.c_str(), "last", "change",
+              "per 1000 cycles");
+  for (const auto& [name, of] : rows) {
+    std::printf("%-12s %10.1f %10.1f %+10.1f %+16.2f\n", name, of(first), of(last),
+                of(last) - of(first), Slope(samples, of));
+  }
+  if (cycle_ms.empty()) return;
+  std::vector<double> sorted = cycle_ms;
+  std::sort(sorted.begin(), sorted.end());
+  std::printf(
+      "ms per cycle: first count %.1f, last %.1f, median %.1f, min %.1f, max %.1f over %zu "
+      "counts; %d cycles in %.0f s\n",
+      cycle_ms.front(), cycle_ms.back(), sorted[sorted.size() / 2], sorted.front(), sorted.back(),
+      cycle_ms.size(), last.cycle, last.seconds);
+}
+
+std::string ReadFile(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+int Soak(const std::string& machine, int cycles, int every, bool devices) {
+  WindowDriver driver(GetModuleHandleA(nullptr));
+  quellon::ApplyRegFile(driver.ScriptRegistry(), machine);
+  if (devices) {
+    const std::string proxy = "{17CCA71B-ECD7-11D0-B908-00A0C9223196}";
+    for (const char* family : {"PVR PCI II", "PVR 350"}) {
+      const std::string name = std::string("Hauppauge WinTV ") + family;
+      driver.AddDevice({false, name + " Capture", proxy, true, true});
+      driver.AddDevice({true, name + " Encoder", proxy, true, true});
+    }
+  }
+  driver.Start();
+  std::printf("%7s %8s %8s %8s %6s %8s %6s %10s %8s %8s\n", "cycle", "s", "ms/cyc", "handles",
+              "GDI", "windows", "menus", "heap KB", "blocks", "log");
+  const double start = Seconds();
+  auto count = [&](int cycle, double seconds) {
+    return Sample{cycle, seconds, bench::CountResources(),
+                  static_cast<long>(driver.MemoLines().size())};
+  };
+  std::vector<Sample> samples{count(0, 0)};
+  std::vector<double> cycle_ms;
+  Print(samples.back(), 0);
+  double segment = Seconds();
+  for (int cycle = 1; cycle <= cycles; ++cycle) {
+    Cycle(driver);
+    if (cycle % every != 0 && cycle != cycles) continue;
+    const double now = Seconds();
+    const int done = cycle - samples.back().cycle;
+    cycle_ms.push_back(1000 * (now - segment) / done);
+    samples.push_back(count(cycle, now - start));
+    Print(samples.back(), cycle_ms.back());
+    segment = Seconds();  // the counting itself is not a cycle's time
+  }
+  Summary(samples, cycle_ms);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: soak MACHINE.reg CYCLES [EVERY] [devices]\n");
+    return 2;
+  }
+  quellon::win32::ComApartment com;
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_BAR_CLASSES |
+                                                     ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  const int cycles = std::max(1, std::atoi(argv[2]));
+  const int every = argc > 3 ? std::max(1, std::atoi(argv[3])) : 100;
+  const bool devices = argc > 4 && std::string(argv[4]) == "devices";
+  try {
+    return Soak(ReadFile(argv[1]), cycles, every, devices);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "soak: %s\n", e.what());
+    return 1;
+  }
+}
