@@ -44,7 +44,10 @@ RegStatus VisitIfMarked(RegistryApi& api, const std::string& path, const MarkedK
 
 }  // namespace
 
-// Each step returns the first failure, which ends the walk.
+// Besides the keys whose subkeys it lists, the walk opens only the "Driver" key of each listed
+// device and instance, the only keys that can take the flag; one that is not there costs a single
+// failed open, and listing the instance instead would cost more. Each step returns the first
+// failure, which ends the walk.
 RegStatus ForEachMarkedDriverKey(RegistryApi& api, const MarkedKeyVisitor& visit) {
   const std::string media = keys::kServicesMedia;
   std::vector<std::string> devices;
