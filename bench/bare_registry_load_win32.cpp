@@ -9,16 +9,6 @@ namespace bench {
 namespace {
 
 constexpr DWORD kMissing = static_cast<DWORD>(-9999);
-constexpr char kMediaClass[] =
-    "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96C-E325-11CE-BFC1-08002BE10318}";
-constexpr char kAudioControls[] = "SOFTWARE\\Hauppauge\\hcwtvdlg\\audiocontrols";
-constexpr char kPvr150[] = "SYSTEM\\CurrentControlSet\\Services\\hcwPP2\\DriverData";
-constexpr char kPvr250[] =
-    "SYSTEM\\CurrentControlSet\\Services\\Globespan\\Parameters\\ivac15\\Driver";
-constexpr char kTvWnd[] = "SOFTWARE\\Hauppauge\\hcwTVWnd";
-constexpr char kTvWndCountry[] = "SOFTWARE\\Hauppauge\\HCWtvwnd";
-constexpr char kPreferencesSlip[] = "SOFTWARE\\Hauppauge\\WinTV32\\Preferences";
-constexpr char kPreferences[] = "Software\\Hauppauge\\WinTV32\\Preferences";
 
 // A REG_DWORD of four bytes, read in one call.
 bool QueryDword(HKEY key, const char* name, DWORD* value) {

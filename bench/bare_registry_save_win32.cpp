@@ -12,21 +12,11 @@
 namespace bench {
 namespace {
 
-constexpr char kMediaClass[] =
-    "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96C-E325-11CE-BFC1-08002BE10318}";
-constexpr char kPvr150[] = "SYSTEM\\CurrentControlSet\\Services\\hcwPP2\\DriverData";
-constexpr char kAudioControls[] = "SOFTWARE\\Hauppauge\\hcwtvdlg\\audiocontrols";
 constexpr char kAudioControls250[] = "SOFTWARE\\hauppauge\\hcwtvdlg\\audiocontrols";
 constexpr char kColorControls[] = "SOFTWARE\\Hauppauge\\hcwtvdlg\\ColorControls";
-constexpr char kPvr250[] =
-    "SYSTEM\\CurrentControlSet\\Services\\Globespan\\Parameters\\ivac15\\Driver";
 constexpr char kPvr250CC[] =
     "System\\CurrentControlSet\\Services\\Globespan\\Parameters\\ivac15\\Driver";
-constexpr char kTvWnd[] = "SOFTWARE\\Hauppauge\\hcwTVWnd";
 constexpr char kTvWndCC[] = "Software\\Hauppauge\\hcwTVWnd";
-constexpr char kTvWndCountry[] = "SOFTWARE\\Hauppauge\\HCWtvwnd";
-constexpr char kPreferencesSlip[] = "SOFTWARE\\Hauppauge\\WinTV32\\Preferences";
-constexpr char kPreferences[] = "Software\\Hauppauge\\WinTV32\\Preferences";
 constexpr char kServicesMedia[] = "System\\CurrentControlSet\\Services\\Class\\MEDIA";
 constexpr char kControlClass[] = "System\\CurrentControlSet\\Control\\Class";
 

@@ -14,6 +14,18 @@
 
 namespace bench {
 
+// The keys both sequences use, spelled as the program spells them.
+constexpr char kMediaClass[] =
+    "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96C-E325-11CE-BFC1-08002BE10318}";
+constexpr char kAudioControls[] = "SOFTWARE\\Hauppauge\\hcwtvdlg\\audiocontrols";
+constexpr char kPvr150[] = "SYSTEM\\CurrentControlSet\\Services\\hcwPP2\\DriverData";
+constexpr char kPvr250[] =
+    "SYSTEM\\CurrentControlSet\\Services\\Globespan\\Parameters\\ivac15\\Driver";
+constexpr char kTvWnd[] = "SOFTWARE\\Hauppauge\\hcwTVWnd";
+constexpr char kTvWndCountry[] = "SOFTWARE\\Hauppauge\\HCWtvwnd";
+constexpr char kPreferencesSlip[] = "SOFTWARE\\Hauppauge\\WinTV32\\Preferences";
+constexpr char kPreferences[] = "Software\\Hauppauge\\WinTV32\\Preferences";
+
 // The calls of the bare sequences since the last reset.
 CallCounts& BareCalls();
 
