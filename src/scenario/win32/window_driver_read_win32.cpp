@@ -5,6 +5,8 @@
 #include <commctrl.h>  // needs the types of windows.h
 // clang-format on
 
+#include <algorithm>
+
 #include "scenario/control_path.h"
 #include "scenario/property_format.h"
 #include "scenario/win32/window_driver_win32.h"
@@ -179,6 +181,9 @@ std::vector<std::string> WindowDriver::TakeShown() {
 void WindowDriver::AnswerBoxes() {
   std::vector<HWND> boxes;
   EnumThreadWindows(GetCurrentThreadId(), &CollectBox, reinterpret_cast<LPARAM>(&boxes));
+  // Only the boxes still up are remembered: a long run shows a box at every save, and the handle
+  // of a closed box may come back as a new one.
+  std::erase_if(answered_, [&](HWND box) { return std::ranges::find(boxes, box) == boxes.end(); });
   for (const HWND box : boxes) {
     if (!answered_.insert(box).second) continue;
     if (IsPropertyFrame(box)) {
