@@ -4,8 +4,10 @@
 // Filter" ticked, as it starts). Every EVERY cycles it counts what the process holds (kernel
 // handles, GDI objects, windows and menus, heap bytes and blocks) and prints it with the time a
 // cycle took since the last count; at the end the first and last counts and their slope per 1,000
-// cycles. With "devices" the demo's stand-in cards are installed too: a capture and an encoder
-// filter for each of the two card families.
+// cycles, and the heap's growth split into what the debug log explains (it grows by design), what
+// the system keeps of the message boxes the saves show, and what is left. With "devices" the
+// demo's stand-in cards are installed too: a capture and an encoder filter for each of the two
+// card families.
 //
 // Usage: soak MACHINE.reg CYCLES [EVERY] [devices]   (run by bench/run-soak)
 
@@ -107,6 +109,76 @@ void Summary(const std::vector<Sample>& samples, const std::vector<double>& cycl
       cycle_ms.size(), last.cycle, last.seconds);
 }
 
+struct Growth {
+  double kb = 0;
+  long blocks = 0;
+};
+
+Growth Between(const bench::Counts& before, const bench::Counts& after) {
+  return {(double(after.heap_bytes) - double(before.heap_bytes)) / 1024,
+          after.heap_blocks - before.heap_blocks};
+}
+
+// The debug log grows by design: every load appends its lines to Memo1, in the model and in its
+// native edit. The lines the log gained between the first and the last count are held once more,
+// in a hidden edit of Memo1's style that already holds the lines it had at the first count,
+// appended one at a time as the window appends them, and in a list of strings like the model's.
+Growth LogShare(const std::vector<std::string>& log, const Sample& first, const Sample& last) {
+  using quellon::win32::UniqueWindow;
+  const HINSTANCE instance = GetModuleHandleA(nullptr);
+  const UniqueWindow parent(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 800, 600, nullptr,
+                                            nullptr, instance, nullptr));
+  const UniqueWindow edit(CreateWindowExA(
+      WS_EX_CLIENTEDGE, "EDIT", "",
+      WS_CHILD | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0, 185,
+      89, parent.get(), nullptr, instance, nullptr));
+  const auto had = static_cast<size_t>(std::clamp<long>(first.memo_lines, 0, long(log.size())));
+  const auto has = static_cast<size_t>(std::clamp<long>(last.memo_lines, 0, long(log.size())));
+  std::vector<std::string> copy(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(had));
+  std::string text;
+  for (size_t i = 0; i < had; ++i) text += (i ? "\r\n" : "") + log[i];
+  SetWindowTextA(edit.get(), text.c_str());
+  const bench::Counts before = bench::CountResources();
+  for (size_t i = had; i < has; ++i) {
+    copy.push_back(log[i]);
+    const std::string line = (i ? "\r\n" : "") + log[i];
+    const auto end = static_cast<WPARAM>(GetWindowTextLengthA(edit.get()));
+    SendMessageA(edit.get(), EM_SETSEL, end, static_cast<LPARAM>(end));
+    SendMessageA(edit.get(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(line.c_str()));
+  }
+  return Between(before, bench::CountResources());
+}
+
+// Every save ends with the message box "Settings saved". The same box, shown as often with
+// MessageBoxA alone and answered the same way, measures what the system keeps of each.
+Growth BoxShare(WindowDriver& driver, int boxes) {
+  const bench::Counts before = bench::CountResources();
+  for (int i = 0; i < boxes; ++i) {
+    MessageBoxA(nullptr, "Settings saved", "Quellon", MB_OK);
+    static_cast<void>(driver.TakeShown());
+  }
+  return Between(before, bench::CountResources());
+}
+
+// What the heap gained from the first count to the last, less the log's and the boxes' shares:
+// what is left would be a leak of the program's own.
+void PrintHeapShares(WindowDriver& driver, const std::vector<Sample>& samples) {
+  const Sample& first = samples[std::min<size_t>(1, samples.size() - 1)];
+  const Sample& last = samples.back();
+  const Growth grown = Between(first.counts, last.counts);
+  const Growth log = LogShare(driver.MemoLines(), first, last);
+  const Growth boxes = BoxShare(driver, last.cycle - first.cycle);
+  const auto row = [](const std::string& what, const Growth& g) {
+    std::printf("%-44s %+10.1f KB %+8ld blocks\n", what.c_str(), g.kb, g.blocks);
+  };
+  row("heap from cycle " + std::to_string(first.cycle) + " to the end", grown);
+  row("  the log's " + std::to_string(last.memo_lines - first.memo_lines) +
+          " new lines held once more",
+      log);
+  row("  " + std::to_string(last.cycle - first.cycle) + " bare message boxes", boxes);
+  row("  left", {grown.kb - log.kb - boxes.kb, grown.blocks - log.blocks - boxes.blocks});
+}
+
 std::string ReadFile(const char* path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream text;
@@ -148,6 +220,7 @@ int Soak(const std::string& machine, int cycles, int every, bool devices) {
     segment = Seconds();  // the counting itself is not a cycle's time
   }
   Summary(samples, cycle_ms);
+  PrintHeapShares(driver, samples);
   return 0;
 }
 
