@@ -134,6 +134,9 @@ Growth LogShare(const std::vector<std::string>& log, const Sample& first, const 
       89, parent.get(), nullptr, instance, nullptr));
   const auto had = static_cast<size_t>(std::clamp<long>(first.memo_lines, 0, long(log.size())));
   const auto has = static_cast<size_t>(std::clamp<long>(last.memo_lines, 0, long(log.size())));
+  // The window lifts Memo1's limit too; with the default of 30,000 characters the edit would
+  // stop taking lines long before the log does.
+  SendMessageA(edit.get(), EM_SETLIMITTEXT, 0, 0);
   std::vector<std::string> copy(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(had));
   std::string text;
   for (size_t i = 0; i < had; ++i) text += (i ? "\r\n" : "") + log[i];
