@@ -4,42 +4,42 @@
 
 namespace quellon {
 
-BoxRow::BoxRow(Page& page, ui::Control& parent, const BoxSpec& spec)
-    : Row(page, spec.step),
-      box(spec.box_name, &parent),
-      save(OptionalCheckBox(parent, spec.save_name, spec.save_bounds)),
-      spec_(spec) {
-  box.SetCaption(spec.caption);
+BoxRow::BoxRow(Page& page, ui::Control& parent, const BoxDef& def)
+    : Row(page, def.step),
+      box(def.box_name, &parent),
+      save(OptionalCheckBox(parent, def.save_name, def.save_bounds)),
+      def_(def) {
+  box.SetCaption(def.caption);
   box.caption_left = true;
-  box.SetChecked(spec.design_checked);
-  box.SetBounds(spec.box_bounds);
+  box.SetChecked(def.design_checked);
+  box.SetBounds(def.box_bounds);
 
   EnterOnFocus(box);
-  if (spec.reacts & kClick) box.OnClick = [this] { Enter(); };
-  if (spec.reacts & kPointer) EnterOnPointer(box);
-  if (spec.reacts & kHover) Hover(box);
+  if (def.reacts & kClick) box.OnClick = [this] { Enter(); };
+  if (def.reacts & kPointer) EnterOnPointer(box);
+  if (def.reacts & kHover) Hover(box);
   if (!save) return;
-  if (spec.reacts & kSaveFocus) EnterOnFocus(*save);
-  if (spec.reacts & kClickSave) save->OnClick = [this] { Enter(); };
-  if (spec.reacts & kPointer) EnterOnPointer(*save);
-  if (spec.reacts & kHover) Hover(*save);
-  if (spec.reacts & kExitUnbolds) box.OnExit = save->OnExit = [this] { box.SetBold(false); };
-  if (spec.reacts & kExitResets) box.OnExit = save->OnExit = [this] { this->page().FontsNormal(); };
+  if (def.reacts & kSaveFocus) EnterOnFocus(*save);
+  if (def.reacts & kClickSave) save->OnClick = [this] { Enter(); };
+  if (def.reacts & kPointer) EnterOnPointer(*save);
+  if (def.reacts & kHover) Hover(*save);
+  if (def.reacts & kExitUnbolds) box.OnExit = save->OnExit = [this] { box.SetBold(false); };
+  if (def.reacts & kExitResets) box.OnExit = save->OnExit = [this] { this->page().FontsNormal(); };
 }
 
 void BoxRow::Enter() {
-  page().Highlight(box, spec_.help);
+  page().Highlight(box, def_.help);
 }
 
 void BoxRow::Load(LoadContext& ctx) {
-  if (!spec_.value) return;
-  if (const auto checked = spec_.value->flag.checked(ctx.store.Read(spec_.value->value)))
+  if (!def_.value) return;
+  if (const auto checked = def_.value->flag.checked(ctx.store.Read(def_.value->value)))
     box.SetChecked(*checked);
 }
 
 void BoxRow::Save(SaveContext& ctx) {
-  if (!spec_.value || !save || !save->checked()) return;
-  ctx.store.Write(spec_.value->value, spec_.value->flag.stored(box.checked()));
+  if (!def_.value || !save || !save->checked()) return;
+  ctx.store.Write(def_.value->value, def_.value->flag.stored(box.checked()));
 }
 
 }  // namespace quellon

@@ -1,6 +1,6 @@
 #pragma once
 // A setting that is itself a check box, with its save box beside it, or an option box that a save
-// only consults. Its table entry (BoxSpec) says everything about it.
+// only consults. Its table entry (BoxDef) says everything about it.
 
 #include <memory>
 
@@ -11,7 +11,7 @@
 
 namespace quellon {
 
-struct BoxSpec {
+struct BoxDef {
   int step = 0;  // place in the page's load and save order; 0: neither
   const char* box_name = "";
   const char* caption = "";         // stands left of the box
@@ -26,9 +26,9 @@ struct BoxSpec {
 
 class BoxRow : public Row {
  public:
-  BoxRow(Page& page, ui::Control& parent, const BoxSpec& spec);
+  BoxRow(Page& page, ui::Control& parent, const BoxDef& def);
 
-  const BoxSpec& spec() const { return spec_; }
+  const BoxDef& def() const { return def_; }
 
   void Enter() override;
   ui::Control& Caption() override { return box; }
@@ -40,7 +40,7 @@ class BoxRow : public Row {
   std::unique_ptr<ui::CheckBox> save;
 
  private:
-  const BoxSpec& spec_;
+  const BoxDef& def_;
 };
 
 }  // namespace quellon

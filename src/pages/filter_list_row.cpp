@@ -4,18 +4,18 @@
 
 namespace quellon {
 
-FilterListRow::FilterListRow(Page& page, ui::Control& parent, const FilterListSpec& spec)
+FilterListRow::FilterListRow(Page& page, ui::Control& parent, const FilterListDef& def)
     : Row(page, 0),
-      caption(spec.caption_name, &parent),
-      list(spec.list_name, &parent),
-      open(spec.button_name, &parent),
-      save(OptionalCheckBox(parent, spec.save_name, spec.save_bounds)),
-      spec_(spec) {
-  caption.SetCaption(spec.caption);
-  caption.SetBounds(spec.caption_bounds);
-  list.SetBounds(spec.list_bounds);
+      caption(def.caption_name, &parent),
+      list(def.list_name, &parent),
+      open(def.button_name, &parent),
+      save(OptionalCheckBox(parent, def.save_name, def.save_bounds)),
+      def_(def) {
+  caption.SetCaption(def.caption);
+  caption.SetBounds(def.caption_bounds);
+  list.SetBounds(def.list_bounds);
   open.SetCaption("Open");
-  open.SetBounds(spec.button_bounds);
+  open.SetBounds(def.button_bounds);
   EnterOnFocus(list);
   open.OnClick = [this] { OpenChosen(); };
   Hover(caption);
@@ -27,14 +27,14 @@ FilterListRow::FilterListRow(Page& page, ui::Control& parent, const FilterListSp
 }
 
 void FilterListRow::Enter() {
-  page().Highlight(caption, spec_.help);
+  page().Highlight(caption, def_.help);
 }
 
 // Position 0 is the list's heading, and -1 means the user typed into the box: neither names a
 // filter.
 void FilterListRow::OpenChosen() {
   const int chosen = list.item_index();
-  if (chosen >= 1) page().host().ShowPvrPropPage(spec_.kind, chosen);
+  if (chosen >= 1) page().host().ShowPvrPropPage(def_.kind, chosen);
 }
 
 }  // namespace quellon

@@ -11,7 +11,7 @@
 
 namespace quellon {
 
-struct FilterListSpec {
+struct FilterListDef {
   const char* caption_name = "";
   const char* caption = "";
   const char* list_name = "";
@@ -28,9 +28,9 @@ struct FilterListSpec {
 
 class FilterListRow : public Row {
  public:
-  FilterListRow(Page& page, ui::Control& parent, const FilterListSpec& spec);
+  FilterListRow(Page& page, ui::Control& parent, const FilterListDef& def);
 
-  DeviceKind kind() const { return spec_.kind; }
+  DeviceKind kind() const { return def_.kind; }
 
   void Enter() override;
   ui::Control& Caption() override { return caption; }
@@ -44,7 +44,7 @@ class FilterListRow : public Row {
  private:
   void OpenChosen();
 
-  const FilterListSpec& spec_;
+  const FilterListDef& def_;
 };
 
 }  // namespace quellon

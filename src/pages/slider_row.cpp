@@ -12,11 +12,11 @@ std::string Numbered(const char* kind, int number) {
   return kind + std::to_string(number);
 }
 
-std::unique_ptr<ui::Label> UnitLabel(ui::Control& parent, const SliderSpec& spec) {
-  if (!spec.unit_name) return nullptr;
-  auto unit = std::make_unique<ui::Label>(spec.unit_name, &parent);
+std::unique_ptr<ui::Label> UnitLabel(ui::Control& parent, const SliderDef& def) {
+  if (!def.unit_name) return nullptr;
+  auto unit = std::make_unique<ui::Label>(def.unit_name, &parent);
   unit->SetCaption("dB");
-  unit->SetBounds(spec.bounds.unit);
+  unit->SetBounds(def.bounds.unit);
   return unit;
 }
 
@@ -42,48 +42,48 @@ void ShowCanonical(ui::Edit& edit, const std::string& canonical, Parse parse) {
 
 }  // namespace
 
-SliderControls::SliderControls(ui::Control& parent, const SliderSpec& spec)
-    : caption(spec.caption_name, &parent),
-      slider(Numbered("TrackBar", spec.number), &parent),
-      edit(Numbered("Edit", spec.number), &parent),
-      unit(UnitLabel(parent, spec)),
-      save(Numbered("CheckBox", spec.number), &parent) {
-  caption.SetCaption(spec.caption);
-  caption.SetBounds(spec.bounds.caption);
-  slider.SetRange(spec.min, spec.max);
-  slider.SetPosition(spec.design);
-  slider.SetBounds(spec.bounds.slider);
-  edit.SetBounds(spec.bounds.edit);
-  if (spec.filled) edit.SetText(std::to_string(spec.design));
-  save.SetBounds(spec.bounds.save);
+SliderControls::SliderControls(ui::Control& parent, const SliderDef& def)
+    : caption(def.caption_name, &parent),
+      slider(Numbered("TrackBar", def.number), &parent),
+      edit(Numbered("Edit", def.number), &parent),
+      unit(UnitLabel(parent, def)),
+      save(Numbered("CheckBox", def.number), &parent) {
+  caption.SetCaption(def.caption);
+  caption.SetBounds(def.bounds.caption);
+  slider.SetRange(def.min, def.max);
+  slider.SetPosition(def.design);
+  slider.SetBounds(def.bounds.slider);
+  edit.SetBounds(def.bounds.edit);
+  if (def.filled) edit.SetText(std::to_string(def.design));
+  save.SetBounds(def.bounds.save);
   for (ui::Control* c : {static_cast<ui::Control*>(&caption), static_cast<ui::Control*>(&slider),
                          static_cast<ui::Control*>(&edit), static_cast<ui::Control*>(unit.get()),
                          static_cast<ui::Control*>(&save)}) {
     if (!c) continue;
-    c->SetEnabled(spec.enabled);
-    c->SetVisible(spec.visible);
+    c->SetEnabled(def.enabled);
+    c->SetVisible(def.visible);
   }
 }
 
-SliderRow::SliderRow(Page& page, ui::Control& parent, const SliderSpec& spec)
-    : Row(page, spec.step), SliderControls(parent, spec), spec_(spec) {
+SliderRow::SliderRow(Page& page, ui::Control& parent, const SliderDef& def)
+    : Row(page, def.step), SliderControls(parent, def), def_(def) {
   EnterOnFocus(slider);
   EnterOnFocus(edit);
-  if (spec.reacts & kSaveFocus) EnterOnFocus(save);
+  if (def.reacts & kSaveFocus) EnterOnFocus(save);
   slider.OnChange = [this] {
-    if (spec_.reacts & kSliderMove) Enter();
+    if (def_.reacts & kSliderMove) Enter();
     SliderChanged();
   };
   // Only the channel link asks whether the text parsed.
   edit.OnChange = [this] { static_cast<void>(EditChanged()); };
   slider.OnExit = edit.OnExit = [this] { Exit(); };
-  if (spec.reacts & kPointer) {
+  if (def.reacts & kPointer) {
     EnterOnPointer(edit);
     EnterOnPointer(save);
     caption.OnMouseEnter = [this] { Enter(); };
   }
-  if (spec.reacts & (kHover | kHoverSlider)) Hover(slider);
-  if (spec.reacts & kHover) {
+  if (def.reacts & (kHover | kHoverSlider)) Hover(slider);
+  if (def.reacts & kHover) {
     Hover(edit);
     Hover(save);
     Hover(caption);
@@ -99,12 +99,12 @@ bool SliderRow::HasFocus(const ui::Control& c) const {
 }
 
 std::string SliderRow::FormattedPosition() const {
-  return spec_.kind == RowKind::Integer ? FormatInteger(slider.position())
-                                        : FormatHalfStep(slider.position(), Separator());
+  return def_.kind == RowKind::Integer ? FormatInteger(slider.position())
+                                       : FormatHalfStep(slider.position(), Separator());
 }
 
 void SliderRow::Enter() {
-  page().Highlight(caption, spec_.help, &slider, spec_.kind == RowKind::HalfStep);
+  page().Highlight(caption, def_.help, &slider, def_.kind == RowKind::HalfStep);
 }
 
 void SliderRow::SliderChanged() {
@@ -112,7 +112,7 @@ void SliderRow::SliderChanged() {
 }
 
 bool SliderRow::EditChanged() {
-  if (spec_.kind == RowKind::Integer) {
+  if (def_.kind == RowKind::Integer) {
     const auto v = ParseInteger(edit.text());
     if (!v) return false;
     if (IsWaardeInMinMax(*v, slider.min(), slider.max())) {
@@ -134,7 +134,7 @@ bool SliderRow::EditChanged() {
 
 void SliderRow::Exit() {
   caption.SetBold(false);
-  if (spec_.kind == RowKind::Integer) {
+  if (def_.kind == RowKind::Integer) {
     const int v = ParseInteger(edit.text()).value_or(slider.position());
     if (IsWaardeInMinMax(v, slider.min(), slider.max())) {
       slider.SetPosition(v);
@@ -159,15 +159,15 @@ void SliderRow::FillEditBox() {
 
 // A missing value leaves the slider where it is; the slider limits any other to its range.
 void SliderRow::Load(LoadContext& ctx) {
-  if (!spec_.value) return;
-  const auto stored = ctx.store.Read(spec_.value->value);
-  if (stored) slider.SetPosition(ctx.Computed(spec_.value->scale.position(*stored)));
-  if (spec_.logs_load) ctx.DebugLine(stored);
+  if (!def_.value) return;
+  const auto stored = ctx.store.Read(def_.value->value);
+  if (stored) slider.SetPosition(ctx.Computed(def_.value->scale.position(*stored)));
+  if (def_.logs_load) ctx.DebugLine(stored);
 }
 
 void SliderRow::Save(SaveContext& ctx) {
-  if (!spec_.value || !save.checked()) return;
-  ctx.store.Write(spec_.value->value, spec_.value->scale.stored(slider.position()));
+  if (!def_.value || !save.checked()) return;
+  ctx.store.Write(def_.value->value, def_.value->scale.stored(slider.position()));
 }
 
 }  // namespace quellon

@@ -1,6 +1,6 @@
 #pragma once
 // A numeric setting: caption, slider, value box, an optional unit label and a save box, kept in
-// step with silent range checks. Its table entry (SliderSpec) says everything about it.
+// step with silent range checks. Its table entry (SliderDef) says everything about it.
 
 #include <memory>
 #include <optional>
@@ -43,7 +43,7 @@ struct RowColumns {
   }
 };
 
-struct SliderSpec {
+struct SliderDef {
   int step = 0;                   // place in the page's load and save order; 0: neither
   int number = 0;                 // N of its controls TrackBarN, EditN and CheckBoxN
   const char* caption_name = "";  // its caption label
@@ -68,8 +68,8 @@ struct SliderSpec {
 
 // A picture row that a page carries without using it: 0 to 255 at 128, never loaded, saved or
 // wired. A hidden one keeps its controls enabled, as it always has; a shown one is greyed out.
-constexpr SliderSpec UnusedPictureRow(int number, const char* caption_name, const char* caption,
-                                      const SliderBounds& bounds, bool hidden) {
+constexpr SliderDef UnusedPictureRow(int number, const char* caption_name, const char* caption,
+                                     const SliderBounds& bounds, bool hidden) {
   return {.number = number,
           .caption_name = caption_name,
           .caption = caption,
@@ -84,7 +84,7 @@ constexpr SliderSpec UnusedPictureRow(int number, const char* caption_name, cons
 // The controls alone, made in the order the window shows them, with their captions, range, design
 // position, bounds and state; the rows a page only shows (greyed or hidden) are no more than this.
 struct SliderControls {
-  SliderControls(ui::Control& parent, const SliderSpec& spec);
+  SliderControls(ui::Control& parent, const SliderDef& def);
 
   ui::Label caption;
   ui::Slider slider;
@@ -95,9 +95,9 @@ struct SliderControls {
 
 class SliderRow : public Row, public SliderControls {
  public:
-  SliderRow(Page& page, ui::Control& parent, const SliderSpec& spec);
+  SliderRow(Page& page, ui::Control& parent, const SliderDef& def);
 
-  const SliderSpec& spec() const { return spec_; }
+  const SliderDef& def() const { return def_; }
 
   void Enter() override;
   ui::Control& Caption() override { return caption; }
@@ -119,7 +119,7 @@ class SliderRow : public Row, public SliderControls {
   char Separator() const;
   bool HasFocus(const ui::Control& c) const;
 
-  const SliderSpec& spec_;
+  const SliderDef& def_;
 };
 
 }  // namespace quellon

@@ -2,7 +2,7 @@
 
 namespace quellon::scenario {
 
-void Driver::AddDevice(const DeviceSpec&) {
+void Driver::AddDevice(const DeviceDef&) {
   throw UsageError("this mode has no device system");
 }
 

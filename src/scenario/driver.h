@@ -19,7 +19,7 @@ namespace quellon::scenario {
 
 // A device the script installs: `device add capture|encoder NAME [clsid TEXT] [noclsid]
 // [noprocamp] [nopages]`.
-struct DeviceSpec {
+struct DeviceDef {
   bool encoder = false;  // the encoder category; otherwise video input
   std::string name;
   std::optional<std::string> clsid;  // the "CLSID" text; nothing with noclsid
@@ -93,7 +93,7 @@ class Driver {
   virtual std::vector<std::string> TakeShown() = 0;
 
   // Devices, in modes that have a device system; the others refuse the commands.
-  virtual void AddDevice(const DeviceSpec& device);
+  virtual void AddDevice(const DeviceDef& device);
   // Every ProcAmp value the devices received since the last call, in order.
   virtual std::vector<ProcampSet> TakeProcamp();
   // The names of the filters in the main window's filter graph now.

@@ -163,7 +163,7 @@ std::vector<std::string> ModelDriver::TakeShown() {
   return lines;
 }
 
-void ModelDriver::AddDevice(const DeviceSpec& device) {
+void ModelDriver::AddDevice(const DeviceDef& device) {
   SimulatedDevice d;
   d.category = device.encoder ? kEncoderCategory : kVideoInputDeviceCategory;
   d.name = device.name;

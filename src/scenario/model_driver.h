@@ -51,7 +51,7 @@ class ModelDriver : public Driver {
   std::vector<std::string> VisibleFrames() override;
   std::string HookOwner() override;
   std::vector<std::string> TakeShown() override;
-  void AddDevice(const DeviceSpec& device) override;
+  void AddDevice(const DeviceDef& device) override;
   std::vector<ProcampSet> TakeProcamp() override;
   std::vector<std::string> GraphFilters() override;
 

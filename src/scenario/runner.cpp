@@ -128,7 +128,7 @@ void Runner::Device(const Command& c) {
   const std::string& category = Arg(c, 2);
   if (category != "capture" && category != "encoder")
     throw UsageError("a device is a capture or an encoder device, not " + category);
-  DeviceSpec device;
+  DeviceDef device;
   device.encoder = category == "encoder";
   device.name = Arg(c, 3);
   device.clsid = FormatGuid(kProxyClass);

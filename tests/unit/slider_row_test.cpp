@@ -50,28 +50,28 @@ constexpr SliderBounds Bounds(int top) {
           {340, top + 4, 17, 17}};
 }
 
-constexpr SliderSpec kInteger{.number = 1,
-                              .caption_name = "Cap1",
-                              .min = -114,
-                              .max = 12,
-                              .bounds = Bounds(5),
-                              .help = RangedHelp("Tuner", "Volume.\r\rRange: ", "dB,  1 dB steps"),
+constexpr SliderDef kInteger{.number = 1,
+                             .caption_name = "Cap1",
+                             .min = -114,
+                             .max = 12,
+                             .bounds = Bounds(5),
+                             .help = RangedHelp("Tuner", "Volume.\r\rRange: ", "dB,  1 dB steps"),
+                             .reacts = kHover};
+constexpr SliderDef kHalfStep{.number = 2,
+                              .caption_name = "Cap2",
+                              .min = -206,
+                              .max = 48,
+                              .design = -12,
+                              .kind = RowKind::HalfStep,
+                              .bounds = Bounds(31),
+                              .help = RangedHelp("Line in", "Line.\r\rRange: ", "dB"),
                               .reacts = kHover};
-constexpr SliderSpec kHalfStep{.number = 2,
-                               .caption_name = "Cap2",
-                               .min = -206,
-                               .max = 48,
-                               .design = -12,
-                               .kind = RowKind::HalfStep,
-                               .bounds = Bounds(31),
-                               .help = RangedHelp("Line in", "Line.\r\rRange: ", "dB"),
-                               .reacts = kHover};
 // Hidden, with its slider exactly on the half-step row's.
-constexpr SliderSpec kHidden{.number = 3,
-                             .caption_name = "Cap3",
-                             .bounds = Bounds(31),
-                             .reacts = kHoverSlider,
-                             .visible = false};
+constexpr SliderDef kHidden{.number = 3,
+                            .caption_name = "Cap3",
+                            .bounds = Bounds(31),
+                            .reacts = kHoverSlider,
+                            .visible = false};
 
 // A row that only notes that it was entered.
 class NotingRow : public SliderRow {

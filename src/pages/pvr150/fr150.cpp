@@ -72,7 +72,7 @@ void TFr150::VolLinkedClick() {
 std::vector<SliderRow*> TFr150::PictureRows() const {
   std::vector<SliderRow*> picture;
   for (Row* row : rows())
-    if (auto* slider = dynamic_cast<SliderRow*>(row); slider && slider->spec().procamp)
+    if (auto* slider = dynamic_cast<SliderRow*>(row); slider && slider->def().procamp)
       picture.push_back(slider);
   return picture;
 }
@@ -80,7 +80,7 @@ std::vector<SliderRow*> TFr150::PictureRows() const {
 std::vector<ProcampValue> TFr150::TickedProcampValues() const {
   std::vector<ProcampValue> values;
   for (const SliderRow* row : PictureRows())
-    if (row->save.checked()) values.push_back({*row->spec().procamp, row->slider.position()});
+    if (row->save.checked()) values.push_back({*row->def().procamp, row->slider.position()});
   return values;
 }
 
@@ -90,7 +90,7 @@ std::vector<ProcampValue> TFr150::TickedProcampValues() const {
 void TFr150::SetProcampDefaultsClick() {
   host().ResetClick();
   for (SliderRow* row : PictureRows()) {
-    row->slider.SetPosition(row->spec().design);
+    row->slider.SetPosition(row->def().design);
     row->save.SetChecked(true);
   }
   host().SetSettingsInRegistry();
@@ -98,28 +98,28 @@ void TFr150::SetProcampDefaultsClick() {
   host().app().platform().ShowMessage("Default Procamp Settings Loaded");
 }
 
-TFr150::LineInRightRow::LineInRightRow(TFr150& page, const SliderSpec& spec)
-    : SliderRow(page, page.GroupBox1, spec), page_(page) {}
+TFr150::LineInRightRow::LineInRightRow(TFr150& page, const SliderDef& def)
+    : SliderRow(page, page.GroupBox1, def), page_(page) {}
 
 // The user cannot tick this box; while linked the left channel's box saves it with the left value.
 void TFr150::LineInRightRow::Save(SaveContext& ctx) {
   if (save.checked()) return SliderRow::Save(ctx);
   const SliderRow& left = page_.line_in_left;
   if (!left.save.checked() || !page_.VolLinked.checked()) return;
-  ctx.store.Write(spec().value->value, spec().value->scale.stored(left.slider.position()));
+  ctx.store.Write(def().value->value, def().value->scale.stored(left.slider.position()));
 }
 
 void TFr150::SetFilterRow::Save(SaveContext&) {
   if (box.checked()) page().host().SetProcampSettings(DeviceKind::Pvr150Capture);
 }
 
-TFr150::SetWintv2kRow::SetWintv2kRow(TFr150& page, const BoxSpec& spec)
-    : BoxRow(page, page.GroupBox1, spec), page_(page) {}
+TFr150::SetWintv2kRow::SetWintv2kRow(TFr150& page, const BoxDef& def)
+    : BoxRow(page, page.GroupBox1, def), page_(page) {}
 
 void TFr150::SetWintv2kRow::Save(SaveContext& ctx) {
   if (!box.checked()) return;
   for (const SliderRow* row : page_.PictureRows()) {
-    const settings::SliderValue* copy = row->spec().wintv2k_copy;
+    const settings::SliderValue* copy = row->def().wintv2k_copy;
     if (copy && row->save.checked())
       ctx.store.Write(copy->value, copy->scale.stored(row->slider.position()));
   }

@@ -27,7 +27,7 @@ class TFr150 : public Page {
   // The right channel: while linked, the left channel's box saves it too, with the left value.
   class LineInRightRow : public SliderRow {
    public:
-    LineInRightRow(TFr150& page, const SliderSpec& spec);
+    LineInRightRow(TFr150& page, const SliderDef& def);
     void Save(SaveContext& ctx) override;
 
    private:
@@ -42,7 +42,7 @@ class TFr150 : public Page {
   // "Set Wintv2k": a save writes WinTV2000's copies of the ticked picture values.
   class SetWintv2kRow : public BoxRow {
    public:
-    SetWintv2kRow(TFr150& page, const BoxSpec& spec);
+    SetWintv2kRow(TFr150& page, const BoxDef& def);
     void Save(SaveContext& ctx) override;
 
    private:

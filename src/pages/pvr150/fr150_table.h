@@ -40,20 +40,20 @@ constexpr ui::Rect Option(int left, int width, int top) {
 
 inline constexpr unsigned kRowReacts = kSaveFocus | kHover;
 
-inline constexpr SliderSpec kTunerVolume{.step = 1,
-                                         .number = 1,
-                                         .caption_name = "Label2",
-                                         .caption = "Volume-Tuner",
-                                         .unit_name = "Label1",
-                                         .min = -114,
-                                         .max = 12,
-                                         .design = 0,
-                                         .bounds = kColumns.At(kTunerTop),
-                                         .help = kTunerVolumeHelp,
-                                         .value = &settings::pvr150::kTunerVolume,
-                                         .reacts = kRowReacts | kSliderMove};
+inline constexpr SliderDef kTunerVolume{.step = 1,
+                                        .number = 1,
+                                        .caption_name = "Label2",
+                                        .caption = "Volume-Tuner",
+                                        .unit_name = "Label1",
+                                        .min = -114,
+                                        .max = 12,
+                                        .design = 0,
+                                        .bounds = kColumns.At(kTunerTop),
+                                        .help = kTunerVolumeHelp,
+                                        .value = &settings::pvr150::kTunerVolume,
+                                        .reacts = kRowReacts | kSliderMove};
 
-inline constexpr SliderSpec kLineInLeft{
+inline constexpr SliderDef kLineInLeft{
     .step = 2,
     .number = 3,
     .caption_name = "Label5",
@@ -75,7 +75,7 @@ inline constexpr SliderSpec kLineInLeft{
 
 // While linked, moving the left channel drags the right one along; the right channel's own
 // value, loaded next, then overrides that.
-inline constexpr SliderSpec kLineInRight{
+inline constexpr SliderDef kLineInRight{
     .step = 3,
     .number = 4,
     .caption_name = "Label7",
@@ -94,17 +94,17 @@ inline constexpr SliderSpec kLineInRight{
     .reacts = kRowReacts | kSliderMove};
 
 // No help of its own: entering it only makes its caption bold.
-inline constexpr BoxSpec kAutoGain{.step = 4,
-                                   .box_name = "AutoGain",
-                                   .caption = "Automatic Gain",
-                                   .save_name = "AGCSave",
-                                   .box_bounds = Option(kCaptionLeft, 112, kAutoGainTop),
-                                   .save_bounds = Option(kSaveLeft, 17, kAutoGainTop),
-                                   .design_checked = true,
-                                   .value = &settings::pvr150::kAutoGain,
-                                   .reacts = kSaveFocus | kHover | kExitResets};
+inline constexpr BoxDef kAutoGain{.step = 4,
+                                  .box_name = "AutoGain",
+                                  .caption = "Automatic Gain",
+                                  .save_name = "AGCSave",
+                                  .box_bounds = Option(kCaptionLeft, 112, kAutoGainTop),
+                                  .save_bounds = Option(kSaveLeft, 17, kAutoGainTop),
+                                  .design_checked = true,
+                                  .value = &settings::pvr150::kAutoGain,
+                                  .reacts = kSaveFocus | kHover | kExitResets};
 
-inline constexpr SliderSpec kAgcTarget{
+inline constexpr SliderDef kAgcTarget{
     .step = 5,
     .number = 10,
     .caption_name = "Label14",
@@ -122,7 +122,7 @@ inline constexpr SliderSpec kAgcTarget{
 
 // The picture values. The loader's first debug line follows the sharpness; the defaults of the
 // "Load and Set Defaults" button are the design positions.
-inline constexpr SliderSpec kSharpness{
+inline constexpr SliderDef kSharpness{
     .step = 6,
     .number = 2,
     .caption_name = "Label4",
@@ -140,7 +140,7 @@ inline constexpr SliderSpec kSharpness{
     .logs_load = true,
     .procamp = ProcampProperty::Sharpness};
 
-inline constexpr SliderSpec kBrightness{
+inline constexpr SliderDef kBrightness{
     .step = 7,
     .number = 5,
     .caption_name = "Label9",
@@ -157,7 +157,7 @@ inline constexpr SliderSpec kBrightness{
     .procamp = ProcampProperty::Brightness,
     .wintv2k_copy = &settings::pvr150::kWintv2kBrightness};
 
-inline constexpr SliderSpec kContrast{
+inline constexpr SliderDef kContrast{
     .step = 8,
     .number = 6,
     .caption_name = "Label11",
@@ -174,7 +174,7 @@ inline constexpr SliderSpec kContrast{
     .procamp = ProcampProperty::Contrast,
     .wintv2k_copy = &settings::pvr150::kWintv2kContrast};
 
-inline constexpr SliderSpec kSaturation{
+inline constexpr SliderDef kSaturation{
     .step = 9,
     .number = 7,
     .caption_name = "Label12",
@@ -191,7 +191,7 @@ inline constexpr SliderSpec kSaturation{
     .procamp = ProcampProperty::Saturation,
     .wintv2k_copy = &settings::pvr150::kWintv2kSaturation};
 
-inline constexpr SliderSpec kHue{
+inline constexpr SliderDef kHue{
     .step = 10,
     .number = 8,
     .caption_name = "Label13",
@@ -210,7 +210,7 @@ inline constexpr SliderSpec kHue{
 
 // What a save does with the ticked picture values besides writing them for the driver: push them
 // into the capture filters, then write WinTV2000's copies.
-inline constexpr BoxSpec kSetFilter{
+inline constexpr BoxDef kSetFilter{
     .step = 11,
     .box_name = "SetFilter",
     .caption = "Set Capture Filter",
@@ -225,7 +225,7 @@ inline constexpr BoxSpec kSetFilter{
         "also be changed using the capture filter found on the advanded settings page"),
     .reacts = kHover};
 
-inline constexpr BoxSpec kSetWintv2kProcamp{
+inline constexpr BoxDef kSetWintv2kProcamp{
     .step = 12,
     .box_name = "SetWintv2kProcamp",
     .caption = "Set Wintv2k",
@@ -241,7 +241,7 @@ inline constexpr BoxSpec kSetWintv2kProcamp{
     .reacts = kHover};
 
 // Hidden: never shown, loaded, saved or hovered.
-inline constexpr SliderSpec kMotionBlur{
+inline constexpr SliderDef kMotionBlur{
     .number = 9,
     .caption_name = "Label3",
     .caption = "Motion blur",

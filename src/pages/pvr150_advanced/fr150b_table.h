@@ -22,7 +22,7 @@ inline constexpr int kValueLeft = 312;          // the value boxes, right of the
 inline constexpr int kRuleLeft = 373;           // the vertical line in front of the save column
 inline constexpr int kSaveLeft = 392;           // the save boxes
 
-inline constexpr BoxSpec kStaticTemporal{
+inline constexpr BoxDef kStaticTemporal{
     .step = 1,
     .box_name = "StatTemp",
     .caption = "Static Temporal Filter",
@@ -37,7 +37,7 @@ inline constexpr BoxSpec kStaticTemporal{
     .value = &settings::pvr150_advanced::kIsStaticTemporal,
     .reacts = kSaveFocus | kHover};
 
-inline constexpr SliderSpec kTemporalLevel{
+inline constexpr SliderDef kTemporalLevel{
     .step = 2,
     .number = 9,
     .caption_name = "Label3",
@@ -58,7 +58,7 @@ inline constexpr SliderSpec kTemporalLevel{
     .filled = true};
 
 // The save box has no help of its own: focusing it leaves the panel.
-inline constexpr BoxSpec kStaticSpatial{
+inline constexpr BoxDef kStaticSpatial{
     .step = 3,
     .box_name = "StatSpat",
     .caption = "Static Spatial Filter",
@@ -72,7 +72,7 @@ inline constexpr BoxSpec kStaticSpatial{
     .value = &settings::pvr150_advanced::kIsStaticSpatial,
     .reacts = kHover};
 
-inline constexpr SliderSpec kSpatialLevel{
+inline constexpr SliderDef kSpatialLevel{
     .step = 4,
     .number = 5,
     .caption_name = "Label9",
@@ -92,7 +92,7 @@ inline constexpr SliderSpec kSpatialLevel{
     .reacts = kSaveFocus | kHover,
     .filled = true};
 
-inline constexpr FilterListSpec kCaptureList{
+inline constexpr FilterListDef kCaptureList{
     .caption_name = "Label15",
     .caption = "Capture settings",
     .list_name = "CaptureBox",
@@ -111,7 +111,7 @@ inline constexpr FilterListSpec kCaptureList{
         "saved upon reboot\r\rUsage: Select the proper Capture filter, and click the \"Open\" "
         "button")};
 
-inline constexpr FilterListSpec kEncoderList{
+inline constexpr FilterListDef kEncoderList{
     .caption_name = "Label16",
     .caption = "Encoder settings",
     .list_name = "EncoderBox",

@@ -42,7 +42,7 @@ void TFr250::TunerVolumeRow::Save(SaveContext& ctx) {
 void TFr250::ClosedCaptionRow::Save(SaveContext& ctx) {
   namespace pvr250 = settings::pvr250;
   if (!save->checked()) return;
-  const int flag = spec().value->flag.stored(box.checked());
+  const int flag = def().value->flag.stored(box.checked());
   ctx.store.Write(pvr250::kClosedCaptionSaved, flag);
   ctx.store.Write(pvr250::kCCConnect, flag);
   ctx.store.Write(pvr250::kClosedCaptionFlag, flag);

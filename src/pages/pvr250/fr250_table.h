@@ -37,19 +37,19 @@ inline constexpr unsigned kRowReacts = kSliderMove | kPointer | kHoverSlider;
 
 // The driver's volume keeps two bits of its own, so this row loads and saves by hand (TFr250);
 // the loader's second debug line follows its read.
-inline constexpr SliderSpec kTunerVolume{.step = 1,
-                                         .number = 1,
-                                         .caption_name = "Label2",
-                                         .caption = "Volume-Tuner",
-                                         .unit_name = "Label6",
-                                         .min = -114,
-                                         .max = 12,
-                                         .design = 0,
-                                         .bounds = kColumns.At(kVolumeTop),
-                                         .help = kTunerVolumeHelp,
-                                         .reacts = kRowReacts};
+inline constexpr SliderDef kTunerVolume{.step = 1,
+                                        .number = 1,
+                                        .caption_name = "Label2",
+                                        .caption = "Volume-Tuner",
+                                        .unit_name = "Label6",
+                                        .min = -114,
+                                        .max = 12,
+                                        .design = 0,
+                                        .bounds = kColumns.At(kVolumeTop),
+                                        .help = kTunerVolumeHelp,
+                                        .reacts = kRowReacts};
 
-inline constexpr SliderSpec kSharpness{
+inline constexpr SliderDef kSharpness{
     .step = 2,
     .number = 2,
     .caption_name = "Label4",
@@ -67,7 +67,7 @@ inline constexpr SliderSpec kSharpness{
 
 // A click toggles the box and shows its help; the load's tick or untick does the same. It saves
 // by hand (TFr250): three values.
-inline constexpr BoxSpec kClosedCaption{
+inline constexpr BoxDef kClosedCaption{
     .step = 3,
     .box_name = "CC",
     .caption = "Closed Caption",
@@ -83,7 +83,7 @@ inline constexpr BoxSpec kClosedCaption{
     .value = &settings::pvr250::kClosedCaption,
     .reacts = kSaveFocus | kClick | kPointer | kExitUnbolds};
 
-inline constexpr FilterListSpec kCaptureList{
+inline constexpr FilterListDef kCaptureList{
     .caption_name = "Label3",
     .caption = "Capture Dialog",
     .list_name = "CaptureBox",
@@ -101,23 +101,23 @@ inline constexpr FilterListSpec kCaptureList{
         "\"Open\" button")};
 
 // Shown for completeness of the card's controls, never enabled, loaded or saved.
-constexpr SliderSpec Greyed(int number, const char* caption_name, const char* caption, int top) {
+constexpr SliderDef Greyed(int number, const char* caption_name, const char* caption, int top) {
   return UnusedPictureRow(number, caption_name, caption, kColumns.At(top), false);
 }
-inline constexpr SliderSpec kGreyedLineIn{.number = 3,
-                                          .caption_name = "Label5",
-                                          .caption = "Volume-Line in",
-                                          .unit_name = "Label7",
-                                          .min = -206,
-                                          .max = 48,
-                                          .design = -12,
-                                          .bounds = kColumns.At(kLineInTop),
-                                          .enabled = false};
-inline constexpr SliderSpec kGreyedBrightness = Greyed(5, "Label9", "Brightness", kPictureTop);
-inline constexpr SliderSpec kGreyedContrast =
+inline constexpr SliderDef kGreyedLineIn{.number = 3,
+                                         .caption_name = "Label5",
+                                         .caption = "Volume-Line in",
+                                         .unit_name = "Label7",
+                                         .min = -206,
+                                         .max = 48,
+                                         .design = -12,
+                                         .bounds = kColumns.At(kLineInTop),
+                                         .enabled = false};
+inline constexpr SliderDef kGreyedBrightness = Greyed(5, "Label9", "Brightness", kPictureTop);
+inline constexpr SliderDef kGreyedContrast =
     Greyed(6, "Label11", "Contrast", kPictureTop + kRowStep);
-inline constexpr SliderSpec kGreyedSaturation =
+inline constexpr SliderDef kGreyedSaturation =
     Greyed(7, "Label12", "Saturation", kPictureTop + 2 * kRowStep);
-inline constexpr SliderSpec kGreyedHue = Greyed(8, "Label13", "Hue", kPictureTop + 3 * kRowStep);
+inline constexpr SliderDef kGreyedHue = Greyed(8, "Label13", "Hue", kPictureTop + 3 * kRowStep);
 
 }  // namespace quellon::fr250

@@ -19,8 +19,8 @@ inline constexpr int kValueColumn = kColumns.slider_left;
 // A setting that is itself a check box: its caption stands left of it, its save box in the
 // column. The pointer over either, or the focus in either, shows its help; leaving either sets its
 // own caption normal.
-constexpr BoxSpec Option(int step, const char* box, const char* caption, const char* save, int top,
-                         HelpEntry help, const settings::BoxValue* value, unsigned reacts) {
+constexpr BoxDef Option(int step, const char* box, const char* caption, const char* save, int top,
+                        HelpEntry help, const settings::BoxValue* value, unsigned reacts) {
   return {.step = step,
           .box_name = box,
           .caption = caption,
@@ -33,7 +33,7 @@ constexpr BoxSpec Option(int step, const char* box, const char* caption, const c
 }
 
 // A click on the software decoder or its save box shows its help as well.
-inline constexpr BoxSpec kSoftwareDecoder = Option(
+inline constexpr BoxDef kSoftwareDecoder = Option(
     1, "Softdec", "Software Decoder", "softDecCheck", 78,
     FixedHelp("Software decoder",
               "This setting enables/disables the software decoder\rThis will stop display on "
@@ -41,7 +41,7 @@ inline constexpr BoxSpec kSoftwareDecoder = Option(
               "to Pvr models"),
     &settings::wintv2k::kPlayLocal, kClick | kClickSave);
 
-inline constexpr BoxSpec kLivePreview = Option(
+inline constexpr BoxDef kLivePreview = Option(
     2, "livepreview", "Live preview", "livepreviewCheck", 104,
     FixedHelp("Live preview",
               "This setting enables/disables live preview mode\rThis will bypass the decoder and "
@@ -59,7 +59,7 @@ inline constexpr HelpEntry kCountryCodeHelp = FixedHelp(
     "has\r\rSetting only applies to various models\r\rRange: numeric, (country codes)\rfor "
     "example : 1=USA, 31=Netherlands, 44=UK, 49=Germany");
 
-inline constexpr BoxSpec kTimeshiftChannelChange = Option(
+inline constexpr BoxDef kTimeshiftChannelChange = Option(
     4, "pausechannel", "Timeshift Channel Change", "pausechannelCheck", 140,
     FixedHelp("Channel Change in Timeshift / Pause mode",
               "This setting will allow channel change while in timeshift mode.\r\rIt might be that "
@@ -81,7 +81,7 @@ inline constexpr HelpEntry kBufferPathHelp = FixedHelp(
 // The remark after the range opens a parenthesis that the text never closes; the panel shows it
 // that way. The save box has no exit action: its caption stays bold until another help action or
 // the row's exit resets it.
-inline constexpr SliderSpec kDropSpeed{
+inline constexpr SliderDef kDropSpeed{
     .step = 6,
     .number = 1,
     .caption_name = "Label2",
@@ -112,11 +112,11 @@ inline constexpr HelpEntry kSnapshotHelp = FixedHelp(
 
 // Brightness, contrast and saturation rows: part of the page, never shown, so never focused,
 // loaded or saved.
-constexpr SliderSpec Hidden(int number, const char* caption_name, const char* caption, int top) {
+constexpr SliderDef Hidden(int number, const char* caption_name, const char* caption, int top) {
   return UnusedPictureRow(number, caption_name, caption, kColumns.At(top), true);
 }
-inline constexpr SliderSpec kHiddenBrightness = Hidden(5, "Label7", "Brightness", 276);
-inline constexpr SliderSpec kHiddenContrast = Hidden(6, "Label8", "Contrast", 302);
-inline constexpr SliderSpec kHiddenSaturation = Hidden(7, "Label9", "Saturation", 328);
+inline constexpr SliderDef kHiddenBrightness = Hidden(5, "Label7", "Brightness", 276);
+inline constexpr SliderDef kHiddenContrast = Hidden(6, "Label8", "Contrast", 302);
+inline constexpr SliderDef kHiddenSaturation = Hidden(7, "Label9", "Saturation", 328);
 
 }  // namespace quellon::wintv2k

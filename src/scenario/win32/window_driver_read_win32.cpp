@@ -210,7 +210,7 @@ void WindowDriver::AnswerBoxes() {
   }
 }
 
-void WindowDriver::AddDevice(const DeviceSpec& device) {
+void WindowDriver::AddDevice(const DeviceDef& device) {
   standin_.Add(
       {device.encoder, device.name, device.clsid.value_or(""), device.procamp, device.pages});
 }

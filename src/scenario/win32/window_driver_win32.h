@@ -97,7 +97,7 @@ class WindowDriver : public Driver {
   std::string HookOwner() override;
   std::vector<std::string> TakeShown() override;
 
-  void AddDevice(const DeviceSpec& device) override;
+  void AddDevice(const DeviceDef& device) override;
   std::vector<ProcampSet> TakeProcamp() override;
   std::vector<std::string> GraphFilters() override;
 
