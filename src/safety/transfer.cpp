@@ -91,6 +91,10 @@ BackupError BackupFailed(const std::string& reason) {
   return BackupError(reason + "\nNothing was written to the registry.");
 }
 
+BackupError ReadingFailed(const RegistryError& e) {
+  return BackupFailed(std::string("The backup failed: ") + e.what() + ".");
+}
+
 // Backs up, then applies; `what` names the import or restore in the text of a failed write.
 TransferReport BackUpAndApply(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
                               const std::vector<RegFileOperation>& operations,
@@ -117,7 +121,7 @@ std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore
   try {
     contents = FormatRegFile(Snapshot(api, catalogue));
   } catch (const RegistryError& e) {
-    throw BackupFailed(std::string("The backup failed: ") + e.what() + ".");
+    throw ReadingFailed(e);
   }
   try {
     return backups.Write(contents);
@@ -131,7 +135,7 @@ std::string TakeProgramBackup(RegistryApi& api, FileSystem& files) {
   try {
     catalogue = ProgramCatalogue(api);
   } catch (const RegistryError& e) {
-    throw BackupFailed(std::string("The backup failed: ") + e.what() + ".");
+    throw ReadingFailed(e);
   }
   BackupStore backups(files);
   return TakeBackup(api, catalogue, backups);
