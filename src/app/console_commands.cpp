@@ -44,8 +44,9 @@ int Transfer(const Command& command, const ConsoleServices& services, std::strin
   const std::string& file = command.argument;
   switch (command.action) {
     case CommandAction::kExport: {
-      const std::size_t values = ExportSettings(services.registry, catalogue, services.files, file);
-      out += ExportedText(values, file);
+      const ExportReport report =
+          ExportSettings(services.registry, catalogue, services.files, file);
+      out += ExportedText(report, file);
       break;
     }
     case CommandAction::kImport: {

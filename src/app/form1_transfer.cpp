@@ -38,9 +38,9 @@ void TForm1::ExportToRegFileClick() {
   if (files_.Exists(*file) &&
       !platform.Confirm(*file + " already exists.\nDo you want to replace it?"))
     return;
-  const std::size_t values =
+  const ExportReport report =
       ExportSettings(registry_.api(), ProgramCatalogue(registry_.api()), files_, *file);
-  platform.ShowMessage(Shown(ExportedText(values, *file)));
+  platform.ShowMessage(Shown(ExportedText(report, *file)));
 }
 
 void TForm1::ImportFromRegFileClick() {

@@ -17,8 +17,12 @@ std::string Report(const TransferReport& report, const std::string& done) {
 
 }  // namespace
 
-std::string ExportedText(std::size_t values, const std::string& file) {
-  return "Exported " + Values(values) + " to \"" + file + "\".\n";
+std::string ExportedText(const ExportReport& report, const std::string& file) {
+  std::string text = "Exported " + Values(report.values) + " to \"" + file + "\".\n";
+  if (report.unread == 0) return text;
+  const std::string what = report.unread == 1 ? " key or value" : " keys or values";
+  return text + "Not exported, as Quellon could not read them: " + std::to_string(report.unread) +
+         what + ", each named in a comment line of the file.\n";
 }
 
 std::string ImportedText(const TransferReport& report) {

@@ -9,8 +9,8 @@
 
 namespace quellon {
 
-// "Exported 33 values to "FILE"."
-std::string ExportedText(std::size_t values, const std::string& file);
+// "Exported 33 values to "FILE".", then how many keys or values it could not read.
+std::string ExportedText(const ExportReport& report, const std::string& file);
 // "Backup written: PATH", then "Imported 1 value from "FILE"." or "Restored 33 values from NAME.",
 // then the lines a restore left out.
 std::string ImportedText(const TransferReport& report);

@@ -58,10 +58,19 @@ enum class RegFileEncoding {
 
 // The operations as the registry editor writes them: CRLF line ends, a blank line before every key
 // section and at the end, hex data wrapped at 80 columns. A value operation whose key differs from
-// the section before it opens a section of its own. Throws RegistryError for a name the format
-// cannot carry (one with a line break) and for a root other than the two above.
+// the section before it opens a section of its own. Each of `comments` becomes a comment line
+// ("; " and the text, its line breaks shown as \r and \n) below the header, which every reader of
+// the format skips. Throws RegistryError for a name the format cannot carry (one with a line break)
+// and for a root other than the two above.
 std::string FormatRegFile(const std::vector<RegFileOperation>& operations,
-                          RegFileEncoding encoding = RegFileEncoding::kUnicode);
+                          RegFileEncoding encoding = RegFileEncoding::kUnicode,
+                          const std::vector<std::string>& comments = {});
+
+// True when a .reg file can name this key or value: a name with a line break would end its line.
+bool RegFileCanCarry(std::string_view name);
+
+// The text with its line breaks shown as \r and \n, so that it stays on one line.
+std::string OneLine(std::string_view text);
 
 // The key `path` below `root` and everything under it, as REGEDIT4 text, keys and values in
 // enumeration order. Throws RegistryError when a key cannot be read or holds a name that the

@@ -15,7 +15,7 @@ constexpr const char* kLineEnd = "\r\n";
 constexpr std::size_t kWrapColumn = 77;
 
 bool HasLineBreak(const std::string& text) {
-  return text.find_first_of("\r\n") != std::string::npos;
+  return !RegFileCanCarry(text);
 }
 
 std::string Quoted(const std::string& text) {
@@ -71,6 +71,8 @@ class Writer {
     text_ = unicode_ ? "Windows Registry Editor Version 5.00" : "REGEDIT4";
     text_ += kLineEnd;
   }
+
+  void Comment(const std::string& text) { text_ += "; " + OneLine(text) + kLineEnd; }
 
   void Add(const RegFileOperation& op) {
     if (!op.is_value()) {
@@ -171,9 +173,28 @@ std::string RegFileKeyName(RegHandle root, const std::string& key) {
   return key.empty() ? name : name + "\\" + key;
 }
 
-std::string FormatRegFile(const std::vector<RegFileOperation>& operations,
-                          RegFileEncoding encoding) {
+bool RegFileCanCarry(std::string_view name) {
+  return name.find_first_of("\r\n") == std::string_view::npos;
+}
+
+std::string OneLine(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else {
+      out.push_back(c);
+    }
+  }
+  return out;
+}
+
+std::string FormatRegFile(const std::vector<RegFileOperation>& operations, RegFileEncoding encoding,
+                          const std::vector<std::string>& comments) {
   Writer writer(encoding);
+  for (const std::string& comment : comments) writer.Comment(comment);
   for (const RegFileOperation& op : operations) writer.Add(op);
   return writer.Finish();
 }

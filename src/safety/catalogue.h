@@ -43,6 +43,11 @@ class Catalogue {
   // The values grouped by key, the keys in the order of their first value.
   std::vector<CatalogueKey> ByKey() const;
 
+  // What could not be listed while the catalogue was made ("the device instances below ...
+  // (error 5)"): the values found there are missing from it, and a backup says so.
+  void NoteUnlisted(std::string what) { unlisted_.push_back(std::move(what)); }
+  const std::vector<std::string>& unlisted() const { return unlisted_; }
+
  private:
   struct NoCase {
     bool operator()(const CatalogueValue& a, const CatalogueValue& b) const;
@@ -50,6 +55,7 @@ class Catalogue {
   std::vector<CatalogueValue> values_;
   std::set<CatalogueValue, NoCase> index_;
   std::set<CatalogueValue, NoCase> keys_;  // one entry per key, its name left empty
+  std::vector<std::string> unlisted_;
 };
 
 // Builds the catalogue from the registry as it is now: device instances come and go, so it is made

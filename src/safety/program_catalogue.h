@@ -8,8 +8,8 @@ namespace quellon {
 
 // Each plain value below its key; each fan-out value in the "DriverData" key of every device
 // instance the fan-out writes into; the closed-caption flag in every media driver key that carries
-// its marker. The instances and the marked keys are found by the very walks the save uses. Throws
-// RegistryError when a listing of either walk fails part-way.
+// its marker. The instances and the marked keys are found by the very walks the save uses. A walk
+// whose listing fails part-way keeps what it found and notes the rest (Catalogue::unlisted).
 Catalogue ProgramCatalogue(RegistryApi& api);
 
 }  // namespace quellon

@@ -9,9 +9,8 @@
 namespace quellon {
 namespace {
 
-[[noreturn]] void CannotRead(const std::string& what, RegStatus status) {
-  throw RegistryError(
-      status, "Cannot read " + what + " (error " + std::to_string(static_cast<int>(status)) + ")");
+std::string Unread(const std::string& what, RegStatus status) {
+  return what + " (error " + std::to_string(static_cast<int>(status)) + ")";
 }
 
 void AddValue(RegFileOperation op, RegFileOperation::Kind kind, std::string name,
@@ -21,23 +20,32 @@ void AddValue(RegFileOperation op, RegFileOperation::Kind kind, std::string name
   out->push_back(std::move(op));
 }
 
-void SnapshotKey(RegistryApi& api, const CatalogueKey& entry, std::vector<RegFileOperation>* out) {
+void SnapshotKey(RegistryApi& api, const CatalogueKey& entry, SettingsSnapshot* snapshot) {
+  const std::string shown = RegFileKeyName(entry.root, entry.key);
+  if (!RegFileCanCarry(entry.key)) {
+    snapshot->unread.push_back(shown +
+                               " (its name holds a line break, which a .reg file cannot carry)");
+    return;
+  }
+  std::vector<RegFileOperation>* out = &snapshot->operations;
   RegFileOperation section;
   section.root = entry.root;
   section.key = entry.key;
-  out->push_back(section);
-  const std::string shown = RegFileKeyName(entry.root, entry.key);
   RegKey key;
   RegStatus status = RegKey::Open(api, entry.root, entry.key, kKeyRead, &key);
   if (status == kErrorFileNotFound) {
+    out->push_back(section);
     for (const std::string& name : entry.names)
       AddValue(section, RegFileOperation::Kind::kDeleteValue, name, out);
     return;
   }
-  if (status != kErrorSuccess) CannotRead(shown, status);
   std::vector<std::string> present;
-  if ((status = ListValueNames(api, key.get(), &present)) != kErrorSuccess)
-    CannotRead(shown, status);
+  if (status == kErrorSuccess) status = ListValueNames(api, key.get(), &present);
+  if (status != kErrorSuccess) {
+    snapshot->unread.push_back(Unread(shown, status));
+    return;
+  }
+  out->push_back(section);
   for (const std::string& name : entry.names) {
     const auto found = std::find_if(present.begin(), present.end(),
                                     [&](const std::string& p) { return RegNamesEqual(p, name); });
@@ -48,7 +56,10 @@ void SnapshotKey(RegistryApi& api, const CatalogueKey& entry, std::vector<RegFil
       AddValue(section, RegFileOperation::Kind::kDeleteValue, name, out);
       continue;
     }
-    if (status != kErrorSuccess) CannotRead(shown + "\\" + name, status);
+    if (status != kErrorSuccess) {
+      snapshot->unread.push_back(Unread(shown + "\\" + name, status));
+      continue;
+    }
     RegFileOperation set = section;
     set.type = value.type;
     set.data = std::move(value.data);
@@ -58,10 +69,18 @@ void SnapshotKey(RegistryApi& api, const CatalogueKey& entry, std::vector<RegFil
 
 }  // namespace
 
-std::vector<RegFileOperation> Snapshot(RegistryApi& api, const Catalogue& catalogue) {
-  std::vector<RegFileOperation> operations;
-  for (const CatalogueKey& key : catalogue.ByKey()) SnapshotKey(api, key, &operations);
-  return operations;
+SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue) {
+  SettingsSnapshot snapshot;
+  snapshot.unread = catalogue.unlisted();
+  for (const CatalogueKey& key : catalogue.ByKey()) SnapshotKey(api, key, &snapshot);
+  return snapshot;
+}
+
+std::string SettingsSnapshot::File(RegFileEncoding encoding) const {
+  std::vector<std::string> comments;
+  for (const std::string& what : unread)
+    comments.push_back("Not recorded, as Quellon could not read it: " + what);
+  return FormatRegFile(operations, encoding, comments);
 }
 
 std::size_t CountValues(const std::vector<RegFileOperation>& operations) {

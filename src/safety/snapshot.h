@@ -2,9 +2,11 @@
 // The state of every catalogue value as .reg operations: a value that is there with its type and
 // data, a missing one as its deletion, so that applying the operations brings back exactly the
 // values as they were. A key that is missing keeps its section (importing it creates the key,
-// empty) and lists its values as deletions.
+// empty) and lists its values as deletions. What exists but cannot be read is left out and named,
+// never recorded as missing: restoring a deletion would remove a value nobody looked at.
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "registry/reg_file.h"
@@ -12,10 +14,19 @@
 
 namespace quellon {
 
+struct SettingsSnapshot {
+  std::vector<RegFileOperation> operations;
+  // Each key or value left out, with the reason: "HKEY_LOCAL_MACHINE\...\DriverData (error 5)",
+  // a name a .reg file cannot carry, and what the catalogue could not list.
+  std::vector<std::string> unread;
+
+  // The snapshot as a .reg file, each left-out key or value named in a comment line.
+  std::string File(RegFileEncoding encoding = RegFileEncoding::kUnicode) const;
+};
+
 // Keys in catalogue order, each with its values in catalogue order, under the registry's own
-// spelling of a value's name where the value exists. Throws RegistryError naming the key or value
-// that exists but cannot be read: a backup must not record it as missing.
-std::vector<RegFileOperation> Snapshot(RegistryApi& api, const Catalogue& catalogue);
+// spelling of a value's name where the value exists.
+SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue);
 
 // How many values the operations set or delete.
 std::size_t CountValues(const std::vector<RegFileOperation>& operations);

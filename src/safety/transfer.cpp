@@ -87,12 +87,10 @@ std::vector<RegFileOperation> WithoutIdleSections(RegistryApi& api,
   return kept;
 }
 
+// Only a backup that cannot be written stops what it guards: what it cannot read, the action
+// meets in the registry as well and reports in its own words.
 BackupError BackupFailed(const std::string& reason) {
-  return BackupError(reason + "\nNothing was written to the registry.");
-}
-
-BackupError ReadingFailed(const RegistryError& e) {
-  return BackupFailed(std::string("The backup failed: ") + e.what() + ".");
+  return BackupError("The backup failed: " + reason + "\nNothing was written to the registry.");
 }
 
 // Backs up, then applies; `what` names the import or restore in the text of a failed write.
@@ -119,9 +117,9 @@ TransferReport BackUpAndApply(RegistryApi& api, const Catalogue& catalogue, Back
 std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups) {
   std::string contents;
   try {
-    contents = FormatRegFile(Snapshot(api, catalogue));
+    contents = Snapshot(api, catalogue).File();
   } catch (const RegistryError& e) {
-    throw ReadingFailed(e);
+    throw BackupFailed(std::string(e.what()) + ".");
   }
   try {
     return backups.Write(contents);
@@ -131,21 +129,15 @@ std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore
 }
 
 std::string TakeProgramBackup(RegistryApi& api, FileSystem& files) {
-  Catalogue catalogue;
-  try {
-    catalogue = ProgramCatalogue(api);
-  } catch (const RegistryError& e) {
-    throw ReadingFailed(e);
-  }
   BackupStore backups(files);
-  return TakeBackup(api, catalogue, backups);
+  return TakeBackup(api, ProgramCatalogue(api), backups);
 }
 
-std::size_t ExportSettings(RegistryApi& api, const Catalogue& catalogue, FileSystem& files,
-                           const std::string& file) {
-  const std::vector<RegFileOperation> operations = Snapshot(api, catalogue);
-  files.Write(file, FormatRegFile(operations));
-  return CountValues(operations);
+ExportReport ExportSettings(RegistryApi& api, const Catalogue& catalogue, FileSystem& files,
+                            const std::string& file) {
+  const SettingsSnapshot snapshot = Snapshot(api, catalogue);
+  files.Write(file, snapshot.File());
+  return {CountValues(snapshot.operations), snapshot.unread.size()};
 }
 
 TransferReport ImportSettings(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,

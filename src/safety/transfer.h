@@ -15,8 +15,8 @@
 
 namespace quellon {
 
-// Nothing could be backed up, so nothing was written. The text names the file or key and the
-// system's reason.
+// The backup could not be written, so nothing was written to the registry. The text starts with
+// "The backup failed:" and names the file or folder and the system's reason.
 class BackupError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -46,19 +46,24 @@ struct TransferReport {
   std::vector<std::string> skipped;  // a restore's lines that lie outside the catalogue now
 };
 
-// Writes the state of every catalogue value as a new backup and returns its full path. Throws
-// BackupError.
+// Writes the state of every catalogue value it can read as a new backup and returns its full path;
+// each key or value it cannot read is named in a comment line of the file instead. Throws
+// BackupError ("The backup failed: ...") only when the file cannot be written.
 std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups);
 
 // The backup a save takes before its first write: every value of the program's catalogue on this
-// machine now, into the backups kept in `files`. Returns its full path. Throws BackupError, also
-// when the catalogue cannot be made.
+// machine now, into the backups kept in `files`. Returns its full path. Throws BackupError as
+// TakeBackup does, so that a backup changes nothing else of what a save does.
 std::string TakeProgramBackup(RegistryApi& api, FileSystem& files);
 
-// Writes the state of every catalogue value into `file`; returns how many values it holds. Throws
-// RegistryError or FileError.
-std::size_t ExportSettings(RegistryApi& api, const Catalogue& catalogue, FileSystem& files,
-                           const std::string& file);
+struct ExportReport {
+  std::size_t values = 0;  // set or deleted by the file
+  std::size_t unread = 0;  // keys and values left out, each named in a comment line of the file
+};
+
+// Writes the state of every catalogue value into `file`. Throws FileError.
+ExportReport ExportSettings(RegistryApi& api, const Catalogue& catalogue, FileSystem& files,
+                            const std::string& file);
 
 // Reads and checks the whole file, takes a backup, then applies the file in its order. Throws
 // FileError or RegistryError for a file it cannot read (nothing written), ImportRefused,

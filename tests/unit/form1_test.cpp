@@ -93,7 +93,7 @@ TEST_F(MainWindow, ASaveThatFailsShowsNoSuccessAndDoesNotReload) {
   auto shown = platform.TakeShown();
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].kind, ui::HeadlessPlatform::Shown::Kind::Error);
-  EXPECT_EQ(shown[0].text, "Cannot create the folder \"" + local +
+  EXPECT_EQ(shown[0].text, "The backup failed: Cannot create the folder \"" + local +
                                "\\Quellon\": Cannot create a file when that file already exists.\n"
                                "Nothing was written to the registry.");
   EXPECT_EQ(

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "testing/faulty_registry.h"
-#include "testing/memory_registry.h"
 #include "registry/reg_file.h"
 #include "registry/registry_util.h"
-#include "testing/memory_file_system.h"
 #include "safety/snapshot.h"
 #include "safety/transfer.h"
+#include "testing/faulty_registry.h"
+#include "testing/memory_file_system.h"
+#include "testing/memory_registry.h"
 
 namespace quellon {
 namespace {
@@ -58,7 +58,7 @@ TEST_F(SafetyTest, SnapshotRecordsPresentValuesAndMissingOnesAsDeletions) {
   const auto text = [](const std::vector<RegFileOperation>& ops) {
     return FormatRegFile(ops, RegFileEncoding::kRegedit4);
   };
-  EXPECT_EQ(text(Snapshot(registry_, catalogue_)),
+  EXPECT_EQ(text(Snapshot(registry_, catalogue_).operations),
             "REGEDIT4\r\n\r\n"
             "[HKEY_LOCAL_MACHINE\\Card\\DriverData]\r\n"
             "\"hcwBRIGHTNESS\"=dword:00000005\r\n"  // the registry's own spelling
@@ -66,9 +66,23 @@ TEST_F(SafetyTest, SnapshotRecordsPresentValuesAndMissingOnesAsDeletions) {
             "\r\n[HKEY_CURRENT_USER\\Viewer]\r\n\"Path\"=\"C:\\\\tv\"\r\n"
             "\r\n[HKEY_LOCAL_MACHINE\\Absent\\Key]\r\n\"Flag\"=-\r\n\r\n");
 
-  // A key that is there but cannot be read is no missing value: the snapshot fails.
+  // A key that is there but cannot be read is no missing value: it is left out and named in a
+  // comment line, and so is a key whose name a .reg file cannot carry.
   registry_.FailOpenOf(kHkeyCurrentUser, "Viewer", kErrorAccessDenied);
-  EXPECT_THROW(Snapshot(registry_, catalogue_), RegistryError);
+  catalogue_.Add(kHkeyLocalMachine, "Card\n2", "HcwHue");
+  const SettingsSnapshot snapshot = Snapshot(registry_, catalogue_);
+  EXPECT_EQ(snapshot.unread, (std::vector<std::string>{
+                                 "HKEY_CURRENT_USER\\Viewer (error 5)",
+                                 "HKEY_LOCAL_MACHINE\\Card\n2 (its name holds a line break, which "
+                                 "a .reg file cannot carry)"}));
+  const std::string file = snapshot.File(RegFileEncoding::kRegedit4);
+  EXPECT_PRED2(
+      [](const std::string& a, const std::string& b) { return a.starts_with(b); }, file,
+      "REGEDIT4\r\n"
+      "; Not recorded, as Quellon could not read it: HKEY_CURRENT_USER\\Viewer (error 5)\r\n"
+      "; Not recorded, as Quellon could not read it: HKEY_LOCAL_MACHINE\\Card\\n2 (its name "
+      "holds a line break, which a .reg file cannot carry)\r\n");
+  EXPECT_EQ(ParseRegFile(snapshot.File()).size(), 5u);  // readers skip the comments
   EXPECT_EQ(0u, memory_.OpenHandleCount());
 }
 
@@ -104,7 +118,7 @@ TEST_F(SafetyTest, ABackupThatCannotBeWrittenNamesTheFileAndTheReason) {
     TakeBackup(registry_, catalogue_, backups_);
     FAIL() << "no error";
   } catch (const BackupError& e) {
-    EXPECT_STREQ(("Cannot create the folder \"" + kFolder +
+    EXPECT_STREQ(("The backup failed: Cannot create the folder \"" + kFolder +
                   "\": There is not enough space on the disk.\n"
                   "Nothing was written to the registry.")
                      .c_str(),
