@@ -74,6 +74,9 @@ class RegistryApi {
                               std::uint32_t* length) = 0;
   // RegCloseKey. Closing a root key does nothing.
   virtual RegStatus CloseKey(RegHandle key) = 0;
+  // True in the 32-bit view of a 64-bit Windows (WoW64), where this program's
+  // HKEY_LOCAL_MACHINE\SOFTWARE lies below SOFTWARE\WOW6432Node for every 64-bit program.
+  virtual bool IsWow64View() { return false; }
 };
 
 // An open key that is closed when it goes out of scope, on every path.

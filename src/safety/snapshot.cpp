@@ -5,6 +5,7 @@
 
 #include "registry/cp1252.h"
 #include "registry/registry_util.h"
+#include "registry/wow64_spelling.h"
 
 namespace quellon {
 namespace {
@@ -21,7 +22,8 @@ void AddValue(RegFileOperation op, RegFileOperation::Kind kind, std::string name
 }
 
 void SnapshotKey(RegistryApi& api, const CatalogueKey& entry, SettingsSnapshot* snapshot) {
-  const std::string shown = RegFileKeyName(entry.root, entry.key);
+  const std::string lies = api.IsWow64View() ? Wow64Spelling(entry.root, entry.key) : entry.key;
+  const std::string shown = RegFileKeyName(entry.root, lies);
   if (!RegFileCanCarry(entry.key)) {
     snapshot->unread.push_back(shown +
                                " (its name holds a line break, which a .reg file cannot carry)");
@@ -30,7 +32,7 @@ void SnapshotKey(RegistryApi& api, const CatalogueKey& entry, SettingsSnapshot* 
   std::vector<RegFileOperation>* out = &snapshot->operations;
   RegFileOperation section;
   section.root = entry.root;
-  section.key = entry.key;
+  section.key = lies;
   RegKey key;
   RegStatus status = RegKey::Open(api, entry.root, entry.key, kKeyRead, &key);
   if (status == kErrorFileNotFound) {

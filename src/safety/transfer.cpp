@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "registry/reg_file.h"
+#include "registry/wow64_spelling.h"
 #include "safety/program_catalogue.h"
 #include "safety/snapshot.h"
 
@@ -53,13 +54,18 @@ std::string NameOf(const std::string& path) {
   return path.substr(path.find_last_of('\\') + 1);
 }
 
+// A file names this program's SOFTWARE keys as they lie on 64-bit Windows, or as the program
+// spells them; both come back to the program's own spelling, which the catalogue knows.
 std::vector<RegFileOperation> ReadRegFile(FileSystem& files, const std::string& file) {
   const std::string contents = files.Read(file);
+  std::vector<RegFileOperation> operations;
   try {
-    return ParseRegFile(contents);
+    operations = ParseRegFile(contents);
   } catch (const RegFileError& e) {
     throw RegistryError(e.status(), "\"" + file + "\", " + e.what());
   }
+  for (RegFileOperation& op : operations) op.key = ProgramSpelling(op.root, op.key);
+  return operations;
 }
 
 bool KeyExists(RegistryApi& api, const RegFileOperation& section) {

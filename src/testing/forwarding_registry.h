@@ -44,6 +44,7 @@ class ForwardingRegistry : public RegistryApi {
     return inner_.EnumValue(key, index, name, length);
   }
   RegStatus CloseKey(RegHandle key) override { return inner_.CloseKey(key); }
+  bool IsWow64View() override { return inner_.IsWow64View(); }
 
  protected:
   RegistryApi& inner() { return inner_; }

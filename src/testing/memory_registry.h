@@ -34,6 +34,9 @@ class MemoryRegistry final : public RegistryApi {
   RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name,
                       std::uint32_t* length) override;
   RegStatus CloseKey(RegHandle key) override;
+  bool IsWow64View() override { return wow64_view_; }
+  // Plays the 32-bit view of a 64-bit Windows.
+  void SetWow64View(bool on) { wow64_view_ = on; }
 
   // Makes the key (created if missing) refuse to open with any of the `denied` access rights, and
   // refuse new subkeys when creating them is among them: as a key whose permissions do not grant
@@ -44,6 +47,7 @@ class MemoryRegistry final : public RegistryApi {
   std::size_t OpenHandleCount() const { return handles_.size(); }
 
  private:
+  bool wow64_view_ = false;
   struct Node;
   struct Located;
   using NodePtr = std::shared_ptr<Node>;

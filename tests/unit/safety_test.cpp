@@ -86,6 +86,29 @@ TEST_F(SafetyTest, SnapshotRecordsPresentValuesAndMissingOnesAsDeletions) {
   EXPECT_EQ(0u, memory_.OpenHandleCount());
 }
 
+// On 64-bit Windows this program's SOFTWARE keys lie below SOFTWARE\WOW6432Node for every other
+// program: files name them there, and either spelling comes back into the program's own key.
+TEST_F(SafetyTest, OnA64BitWindowsFilesNameSoftwareKeysWhereTheyLie) {
+  memory_.SetWow64View(true);
+  Seed("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Viewer]\n\"Path\"=\"C:\\\\tv\"\n");
+  Catalogue catalogue;
+  catalogue.Add(kHkeyLocalMachine, "Software\\Viewer", "Path");
+  catalogue.Add(kHkeyLocalMachine, "Card\\DriverData", "HcwBrightness");
+  EXPECT_EQ(Snapshot(registry_, catalogue).File(RegFileEncoding::kRegedit4),
+            "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\Software\\WOW6432Node\\Viewer]\r\n"
+            "\"Path\"=\"C:\\\\tv\"\r\n\r\n[HKEY_LOCAL_MACHINE\\Card\\DriverData]\r\n"
+            "\"hcwBRIGHTNESS\"=dword:00000005\r\n\r\n");
+  for (const std::string key : {"SOFTWARE\\wow6432node\\Viewer", "SOFTWARE\\Viewer"}) {
+    files_.Write("in.reg", "REGEDIT4\n[HKEY_LOCAL_MACHINE\\" + key + "]\n\"Path\"=\"" +
+                               std::to_string(key.size()) + "\"\n");
+    ImportSettings(registry_, catalogue, backups_, "in.reg");
+    EXPECT_EQ(DumpRegFile(memory_, kHkeyLocalMachine, "SOFTWARE"),
+              "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE]\r\n\r\n"
+              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Viewer]\r\n\"Path\"=\"" +
+                  std::to_string(key.size()) + "\"\r\n\r\n");
+  }
+}
+
 TEST_F(SafetyTest, BackupNamesSortAsTheyWereMadeAndTheNewest50AreKept) {
   files_.MakeFolders(kFolder);
   files_.Write(kFolder + "\\notes.txt", "mine");

@@ -132,4 +132,10 @@ RegStatus Win32Registry::CloseKey(RegHandle key) {
   return Status(RegCloseKey(ToHkey(key)));
 }
 
+// A 32-bit process on 64-bit Windows; a 64-bit process sees the registry as it lies.
+bool Win32Registry::IsWow64View() {
+  BOOL wow64 = FALSE;
+  return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+}
+
 }  // namespace quellon

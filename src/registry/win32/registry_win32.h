@@ -22,6 +22,7 @@ class Win32Registry final : public RegistryApi {
   RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name,
                       std::uint32_t* length) override;
   RegStatus CloseKey(RegHandle key) override;
+  bool IsWow64View() override;
 };
 
 }  // namespace quellon
