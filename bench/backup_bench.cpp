@@ -6,10 +6,11 @@
 #include <cstdio>
 #include <string>
 
-#include "testing/memory_registry.h"
 #include "registry/registry_ops.h"
-#include "testing/memory_file_system.h"
 #include "safety/transfer.h"
+#include "settings/keys.h"
+#include "testing/memory_file_system.h"
+#include "testing/memory_registry.h"
 
 namespace {
 
@@ -28,7 +29,8 @@ quellon::Catalogue Seed(quellon::RegistryOps& ops, int instances) {
   for (int i = 0; i < instances; ++i) {
     char name[16];
     std::snprintf(name, sizeof name, "%04d", i);
-    const std::string key = std::string(quellon::MediaClassKey) + "\\" + name + "\\DriverData";
+    const std::string key =
+        std::string(quellon::settings::keys::kMediaClass) + "\\" + name + "\\DriverData";
     for (int v = 0; v < 8; ++v) {
       const std::string value = "Value" + std::to_string(v);
       if (v % 2 == 0) ops.SetRegIntKeyHKLM(key, value, v);

@@ -7,6 +7,8 @@
 #include <string>
 
 #include "app/form1.h"
+#include "settings/device_keys.h"
+#include "settings/keys.h"
 #include "testing/headless_platform.h"
 #include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
@@ -20,7 +22,8 @@ void Seed(quellon::RegistryOps& ops, int instances) {
   for (int i = 0; i < instances; ++i) {
     char name[16];
     std::snprintf(name, sizeof name, "%04d", i);
-    const std::string key = std::string(quellon::MediaClassKey) + "\\" + name + "\\DriverData";
+    const std::string key =
+        std::string(quellon::settings::keys::kMediaClass) + "\\" + name + "\\DriverData";
     ops.SetRegIntKeyHKLM(key, "IsStaticTemporal", 1);
     ops.SetRegIntKeyHKLM(key, "StaticTemporalLevel", 4);
   }
@@ -46,8 +49,10 @@ int main() {
     quellon::MemoryFileSystem files;
     quellon::TForm1 form(app, registry, devices, files);
     form.Frame150.brightness.save.SetChecked(true);
-    const double read = Millis(
-        20, [&] { static_cast<void>(ops.GetRegIntKeyHKLM_all150subkeys("IsStaticTemporal")); });
+    const double read = Millis(20, [&] {
+      static_cast<void>(
+          quellon::settings::GetRegIntKeyHKLM_all150subkeys(ops.api(), "IsStaticTemporal"));
+    });
     const double load = Millis(10, [&] { form.GetSettingsFromRegistry(); });
     const double save = Millis(10, [&] { form.SetSettingsInRegistry(); });
     std::printf("instances %5d: fan-out read %8.3f ms, full load %8.3f ms, save %8.3f ms\n",

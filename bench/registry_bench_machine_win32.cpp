@@ -6,6 +6,7 @@
 #include "registry/registry_ops.h"
 #include "registry/registry_util.h"
 #include "registry/win32/registry_win32.h"
+#include "settings/keys.h"
 
 namespace bench {
 namespace {
@@ -76,9 +77,9 @@ void SeedMachine(const std::string& machine_reg, int instances) {
   Win32Registry api;
   for (const char* path : {kTouched[0], kTouched[1], kTouched[2], kTouched[3]})
     static_cast<void>(DeleteKeyTree(api, kHkeyLocalMachine, path));
-  static_cast<void>(DeleteKeyTree(api, kHkeyLocalMachine, MediaClassKey));
+  static_cast<void>(DeleteKeyTree(api, kHkeyLocalMachine, settings::keys::kMediaClass));
   ApplyRegFile(api, machine_reg);
-  const RegKey media_class = Create(api, kHkeyLocalMachine, MediaClassKey);
+  const RegKey media_class = Create(api, kHkeyLocalMachine, settings::keys::kMediaClass);
   for (int i = kDemoInstances; i < instances; ++i) SeedInstance(api, media_class, i);
   const std::string media = "SYSTEM\\CurrentControlSet\\Services\\Class\\MEDIA";
   SetDword(api, Create(api, kHkeyLocalMachine, media + "\\0000\\Driver"), "EnableVIMProtection", 1);

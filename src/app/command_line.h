@@ -20,7 +20,7 @@ enum class CommandAction {
   kImport,
   kRestore,
   kListBackups,
-  kUsageError
+  kUsageError  // stays last: the switch table is checked against every action before it
 };
 
 struct Command {

@@ -34,6 +34,19 @@ inline constexpr Switch kSwitches[] = {
     {"?", CommandAction::kShowUsage, SwitchArgument::kNone, "", "shows this text"},
 };
 
+// Every action a switch asks for has its row, each once: an action added to CommandAction without
+// one (or given two) does not build. kShowWindow (no switch) and kUsageError (no action) have none.
+constexpr bool EveryActionHasOneSwitch() {
+  for (int a = 0; a < static_cast<int>(CommandAction::kUsageError); ++a) {
+    const auto action = static_cast<CommandAction>(a);
+    int rows = 0;
+    for (const Switch& s : kSwitches) rows += s.action == action ? 1 : 0;
+    if (rows != (action == CommandAction::kShowWindow ? 0 : 1)) return false;
+  }
+  return true;
+}
+static_assert(EveryActionHasOneSwitch(), "a CommandAction without its row in kSwitches");
+
 // "/export FILE", "/restore [NAME]".
 std::string SwitchSyntax(const Switch& s);
 

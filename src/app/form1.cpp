@@ -55,17 +55,14 @@ void TForm1::LayOut() {
   Memo1.SetBounds({504, 544, 288, 48});
   Memo1.SetVisible(false);
   Memo1.SetLines({"Memo1"});
-  for (Page* page : {static_cast<Page*>(&Frame150), static_cast<Page*>(&Frame250),
-                     static_cast<Page*>(&FrameWintv2k), static_cast<Page*>(&Frame150b)})
-    page->SetVisible(false);
+  for (Page* page : PagesInOrder()) page->SetVisible(false);
 }
 
 void TForm1::FormCreate() {
   IntroLabel.SetCaption(kWelcomeText);
   ShowInfo(kRestingTitle, "");
   TitleLabel.SetCaption("");
-  for (Page* page : {static_cast<Page*>(&Frame250), static_cast<Page*>(&Frame150),
-                     static_cast<Page*>(&Frame150b), static_cast<Page*>(&FrameWintv2k)}) {
+  for (Page* page : PagesInOrder()) {
     page->SetLeft(TitleLabel.left());
     page->SetTop(TitleLabel.top() + kFrameBelowTitle);
   }
@@ -113,8 +110,7 @@ void TForm1::InstallHook(Page& page) {
 void TForm1::TabControl1Change() {
   ShowInfo(kRestingTitle, "");
   TitleLabel.SetCaption("");
-  for (Page* page : {static_cast<Page*>(&FrameWintv2k), static_cast<Page*>(&Frame250),
-                     static_cast<Page*>(&Frame150), static_cast<Page*>(&Frame150b)}) {
+  for (Page* page : PagesInOrder()) {
     app_.DefocusWithin(*page);
     page->SetVisible(false);
   }

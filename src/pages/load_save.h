@@ -22,8 +22,8 @@ struct LoadContext {
   // Appends "<value read>::<last computed position>"; a missing value, and a position while none
   // has been computed in this run, print as the missing marker.
   void DebugLine(std::optional<int> value_read) {
-    log.Append(std::to_string(value_read.value_or(settings::kMissingMarker)) +
-               "::" + std::to_string(last_position.value_or(settings::kMissingMarker)));
+    log.Append(std::to_string(value_read.value_or(RegValueMissing)) +
+               "::" + std::to_string(last_position.value_or(RegValueMissing)));
   }
 };
 

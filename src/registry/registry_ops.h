@@ -1,32 +1,30 @@
 #pragma once
-// The registry operations of the main window. Every call opens its key afresh with full access,
-// does one thing and closes the key again; nothing is cached between calls.
+// The plain registry operations the settings are read and written with, below
+// HKEY_LOCAL_MACHINE. Every call opens its key afresh with full access, does one thing and closes
+// the key again; nothing is cached between calls. Which keys a value goes to (the device instances
+// of the fan-out, the closed-caption keys) is the settings' knowledge, not this layer's.
 
-#include <functional>
 #include <optional>
 #include <string>
 
+#include "base/reg_value_missing.h"
 #include "registry/registry_api.h"
 
 namespace quellon {
 
-// The marker of a missing integer: the debug lines print it for a value that was not there. A
-// stored -9999 is the marker itself, and the readers give nothing for it as for a missing value.
-inline constexpr int RegValueMissing = -9999;
+// The registry layer's error texts. They name the value by plain concatenation: a value name is
+// data, and a '%' in it must come out as it is.
+RegistryError FailedToSet(RegStatus status,
+                          const std::string& name);  // "Failed to set data for '<name>'"
+RegistryError FailedToGet(RegStatus status,
+                          const std::string& name);      // "Failed to get data for '<name>'"
+RegistryError InvalidDataType(const std::string& name);  // "Invalid data type for '<name>'"
 
-// The device-class key of the sound, video and game controllers; its numbered subkeys are the
-// installed device instances, whose "DriverData" subkeys hold the card drivers' parameters.
-inline constexpr const char* MediaClassKey =
-    "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96C-E325-11CE-BFC1-08002BE10318}";
-
-// The device instances the fan-out writer writes into, in the registry's order: each subkey of
-// MediaClassKey that has a "DriverData" subkey (in any letter case), and "0018" whether it has one
-// or not. `visit` gets MediaClassKey, open with full access, and the instance's name. Without
-// MediaClassKey there are none; an instance that cannot be opened is passed over. A listing that
-// fails part-way ends the walk, and its status is returned; kErrorSuccess otherwise. The writer and
-// the catalogue of the values the program writes both walk with this, so they name the same keys.
-using FanOutVisitor = std::function<void(RegHandle classKey, const std::string& instance)>;
-[[nodiscard]] RegStatus ForEachFanOutInstance(RegistryApi& api, const FanOutVisitor& visit);
+// Writes a REG_DWORD below `key` under `parent`, creating the key and every missing key on its
+// path; throws FailedToSet. The writers below, and the fan-out over the device instances, write
+// through this.
+void SetRegIntValue(RegistryApi& api, RegHandle parent, const std::string& key,
+                    const std::string& name, int value);
 
 class RegistryOps {
  public:
@@ -46,14 +44,6 @@ class RegistryOps {
                         const std::string& text) const;
   // Creates the key when it is missing; never reports a failure.
   void DeleteRegKeyValueHKLM(const std::string& key, const std::string& name) const;
-
-  // Fan-out over the "DriverData" subkeys of the device instances below MediaClassKey. The read
-  // gives the value of the last instance that holds one; a listing that fails reads as missing.
-  // It throws RegistryError for a value of another type. The write throws "Failed to set data
-  // for '<name>'" when a value cannot be written or an instance list cannot be read, so that a
-  // save never passes over instances silently.
-  [[nodiscard]] std::optional<int> GetRegIntKeyHKLM_all150subkeys(const std::string& name) const;
-  void SetRegIntKeyHKLM_all150subkeys(const std::string& name, int value) const;
 
   RegistryApi& api() const { return api_; }
 

@@ -1,5 +1,8 @@
 #include "settings/catalogue.h"
 
+#include "registry/registry_api.h"
+#include "settings/device_keys.h"
+#include "settings/keys.h"
 #include "settings/pvr150_advanced_values.h"
 #include "settings/pvr150_values.h"
 #include "settings/pvr250_values.h"
@@ -8,7 +11,6 @@
 namespace quellon::settings {
 namespace {
 
-// In the order a save that has everything ticked writes them.
 constexpr const Value* kWritten[] = {
     &pvr150::kSaveEncoderSettings,
     &pvr150::kTunerVolume.value,
@@ -49,6 +51,40 @@ constexpr const Value* kWritten[] = {
 
 std::span<const Value* const> WrittenValues() {
   return kWritten;
+}
+
+namespace {
+
+void NoteUnlisted(RegStatus status, const std::string& what, WriteTargets* out) {
+  if (status != kErrorSuccess)
+    out->unlisted.push_back(what + " (error " + std::to_string(static_cast<int>(status)) + ")");
+}
+
+}  // namespace
+
+WriteTargets AllWriteTargets(RegistryApi& api) {
+  WriteTargets out;
+  std::vector<std::string> instances;
+  NoteUnlisted(ForEachFanOutInstance(api,
+                                     [&](RegHandle, const std::string& instance) {
+                                       instances.push_back(std::string(keys::kMediaClass) + "\\" +
+                                                           instance + "\\DriverData");
+                                     }),
+               "the device instances below HKEY_LOCAL_MACHINE\\" + std::string(keys::kMediaClass),
+               &out);
+  std::vector<std::string> marked;
+  NoteUnlisted(ForEachMarkedDriverKey(
+                   api, [&](RegHandle, const std::string& path) { marked.push_back(path); }),
+               "the media driver keys of the closed captions", &out);
+  for (const Value* value : kWritten) {
+    if (value->where == Where::Plain || value->where == Where::PlainThenFanOut)
+      out.targets.push_back({value->key, value});
+    if (value->where == Where::FanOut || value->where == Where::PlainThenFanOut)
+      for (const std::string& key : instances) out.targets.push_back({key, value});
+    if (value->where == Where::MarkedDriverKeys)
+      for (const std::string& key : marked) out.targets.push_back({key, value});
+  }
+  return out;
 }
 
 }  // namespace quellon::settings

@@ -5,11 +5,37 @@
 // media driver key that carries its marker. Some keys appear in two spellings of one key.
 
 #include <span>
+#include <string>
+#include <vector>
 
 #include "settings/stored_value.h"
 
+namespace quellon {
+class RegistryApi;
+}
+
 namespace quellon::settings {
 
+// In the order a save that has everything ticked writes them.
 std::span<const Value* const> WrittenValues();
+
+// One key a written value goes to on this machine, below HKEY_LOCAL_MACHINE.
+struct WriteTarget {
+  std::string key;  // spelt as the save spells it
+  const Value* value;
+};
+
+struct WriteTargets {
+  std::vector<WriteTarget> targets;  // in the order of WrittenValues()
+  // What a walk could not list ("the device instances below ... (error 5)"): the targets it
+  // would have found there are missing.
+  std::vector<std::string> unlisted;
+};
+
+// Where a save may write on this machine now: each plain value below its key, each fan-out value
+// in the "DriverData" key of every device instance the fan-out writes into, the closed-caption
+// flag in every media driver key that carries its marker. Found by the very walks the save uses; a
+// walk whose listing fails part-way keeps what it found before.
+WriteTargets AllWriteTargets(RegistryApi& api);
 
 }  // namespace quellon::settings

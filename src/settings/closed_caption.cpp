@@ -1,11 +1,11 @@
-#include "settings/closed_caption.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <vector>
 
 #include "registry/cp1252.h"
+#include "registry/registry_ops.h"
 #include "registry/registry_util.h"
+#include "settings/device_keys.h"
 #include "settings/keys.h"
 #include "settings/pvr250_values.h"
 
@@ -16,7 +16,7 @@ constexpr const char* kMarker = pvr250::kClosedCaptionMarker;
 constexpr const char* kFlagName = pvr250::kClosedCaptionFlag.name;
 
 [[noreturn]] void Failed(RegStatus status) {
-  throw RegistryError(status, std::string("Failed to set data for '") + kFlagName + "'");
+  throw FailedToSet(status, kFlagName);
 }
 
 // The key is closed again before this returns, so the walk never holds more than one key open

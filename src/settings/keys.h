@@ -34,6 +34,13 @@ inline constexpr const char* kTvWndCountry = "SOFTWARE\\Hauppauge\\HCWtvwnd";
 inline constexpr const char* kPreferencesSlip = "SOFTWARE\\Hauppauge\\WinTV32\\Preferences";
 inline constexpr const char* kPreferences = "Software\\Hauppauge\\WinTV32\\Preferences";
 
+// The device-class key of the sound, video and game controllers: its numbered subkeys are the
+// installed device instances, whose "DriverData" subkeys hold the card drivers' parameters.
+inline constexpr const char* kMediaClass =
+    "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96C-E325-11CE-BFC1-08002BE10318}";
+// The instance the fan-out always writes into, creating its "DriverData" when it is missing.
+inline constexpr const char* kAlwaysWrittenInstance = "0018";
+
 // Where the closed-caption walk looks for the card's media driver keys: below each device of the
 // first, below each instance of each setup class of the second.
 inline constexpr const char* kServicesMedia = "System\\CurrentControlSet\\Services\\Class\\MEDIA";

@@ -1,14 +1,13 @@
 #include "settings/store.h"
 
 #include "registry/registry_ops.h"
-#include "settings/closed_caption.h"
+#include "settings/device_keys.h"
 
 namespace quellon::settings {
 
-static_assert(kMissingMarker == RegValueMissing);
-
 std::optional<int> Store::Read(const Value& value) const {
-  if (value.where == Where::FanOut) return registry_.GetRegIntKeyHKLM_all150subkeys(value.name);
+  if (value.where == Where::FanOut)
+    return GetRegIntKeyHKLM_all150subkeys(registry_.api(), value.name);
   return registry_.GetRegIntKeyHKLM(value.key, value.name);
 }
 
@@ -19,7 +18,8 @@ std::optional<std::string> Store::ReadText(const Value& value) const {
 void Store::Write(const Value& value, int stored) const {
   if (value.where == Where::MarkedDriverKeys) return SetCCKey(registry_.api(), stored != 0);
   if (value.where != Where::FanOut) registry_.SetRegIntKeyHKLM(value.key, value.name, stored);
-  if (value.where != Where::Plain) registry_.SetRegIntKeyHKLM_all150subkeys(value.name, stored);
+  if (value.where != Where::Plain)
+    SetRegIntKeyHKLM_all150subkeys(registry_.api(), value.name, stored);
 }
 
 void Store::WriteText(const Value& value, const std::string& text) const {

@@ -1,10 +1,12 @@
 #pragma once
 // The settings as the loader and the saver see them: read and written by their descriptions, over
-// the main window's registry operations.
+// the registry operations. The one writer of setting values: the plain ones through the registry
+// operations, those on device keys through the walks of device_keys.h.
 
 #include <optional>
 #include <string>
 
+#include "base/reg_value_missing.h"
 #include "settings/stored_value.h"
 
 namespace quellon {
@@ -12,9 +14,6 @@ class RegistryOps;
 }
 
 namespace quellon::settings {
-
-// The marker of a missing integer, as the loader's debug lines print it (RegValueMissing).
-inline constexpr int kMissingMarker = -9999;
 
 class Store {
  public:

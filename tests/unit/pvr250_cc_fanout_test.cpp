@@ -7,7 +7,7 @@
 #include <string>
 
 #include "registry/registry_util.h"
-#include "settings/closed_caption.h"
+#include "settings/device_keys.h"
 #include "testing/faulty_registry.h"
 #include "testing/forwarding_registry.h"
 #include "testing/memory_registry.h"

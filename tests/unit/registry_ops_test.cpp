@@ -1,4 +1,5 @@
-// The registry operations of the main window over the memory registry, seeded from .reg text.
+// The registry operations over the memory registry, seeded from .reg text, and the settings'
+// fan-out over the device instances.
 
 #include "registry/registry_ops.h"
 
@@ -8,6 +9,8 @@
 
 #include "registry/reg_file.h"
 #include "registry/registry_util.h"
+#include "settings/device_keys.h"
+#include "settings/keys.h"
 #include "testing/faulty_registry.h"
 #include "testing/memory_registry.h"
 
@@ -15,7 +18,7 @@ namespace quellon {
 namespace {
 
 const std::string kKey = "SOFTWARE\\Hauppauge\\hcwTVWnd";
-const std::string kInstances = std::string("HKEY_LOCAL_MACHINE\\") + MediaClassKey;
+const std::string kInstances = std::string("HKEY_LOCAL_MACHINE\\") + settings::keys::kMediaClass;
 
 class RegistryOpsTest : public ::testing::Test {
  protected:
@@ -38,7 +41,7 @@ class RegistryOpsTest : public ::testing::Test {
   }
 
   std::string Instance(const std::string& name) {
-    return std::string(MediaClassKey) + "\\" + name + "\\DriverData";
+    return std::string(settings::keys::kMediaClass) + "\\" + name + "\\DriverData";
   }
 
   MemoryRegistry memory_;
@@ -145,17 +148,17 @@ TEST_F(RegistryOpsTest, DeleteCreatesAMissingKeyAndReportsNothing) {
 }
 
 TEST_F(RegistryOpsTest, FanOutReadGivesTheLastInstanceThatHoldsTheValue) {
-  EXPECT_EQ(std::nullopt, ops_.GetRegIntKeyHKLM_all150subkeys("HcwBrightness"));
+  EXPECT_EQ(std::nullopt, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "HcwBrightness"));
   Seed("[" + kInstances + "\\0003\\DriverData]\n\"HcwBrightness\"=dword:00000001\n" + "[" +
        kInstances + "\\0005\\Settings]\n\"HcwBrightness\"=dword:00000009\n" + "[" + kInstances +
        "\\0007\\driverDATA]\n\"HCWBRIGHTNESS\"=dword:00000000\n" + "[" + kInstances +
        "\\0009\\DriverData]\n\"Other\"=dword:00000004\n");
-  EXPECT_EQ(0, ops_.GetRegIntKeyHKLM_all150subkeys("hcwbrightness"));
-  EXPECT_EQ(4, ops_.GetRegIntKeyHKLM_all150subkeys("Other"));
-  EXPECT_EQ(std::nullopt, ops_.GetRegIntKeyHKLM_all150subkeys("Absent"));
+  EXPECT_EQ(0, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "hcwbrightness"));
+  EXPECT_EQ(4, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "Other"));
+  EXPECT_EQ(std::nullopt, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "Absent"));
   // An instance whose parameters cannot be opened holds nothing.
   memory_.DenyAccess(kHkeyLocalMachine, Instance("0007"));
-  EXPECT_EQ(1, ops_.GetRegIntKeyHKLM_all150subkeys("HcwBrightness"));
+  EXPECT_EQ(1, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "HcwBrightness"));
 }
 
 TEST_F(RegistryOpsTest, FanOutReadRaisesOnAWronglyTypedValue) {
@@ -165,7 +168,7 @@ TEST_F(RegistryOpsTest, FanOutReadRaisesOnAWronglyTypedValue) {
        "\"Short\"=dword:00000003\n");
   auto message = [&](const std::string& name) {
     try {
-      static_cast<void>(ops_.GetRegIntKeyHKLM_all150subkeys(name));
+      static_cast<void>(settings::GetRegIntKeyHKLM_all150subkeys(faulty_, name));
     } catch (const RegistryError& error) {
       return std::string(error.what());
     }
@@ -176,20 +179,20 @@ TEST_F(RegistryOpsTest, FanOutReadRaisesOnAWronglyTypedValue) {
   EXPECT_EQ("Failed to get data for 'LongText'", message("LongText"));
   EXPECT_EQ("Failed to get data for 'Eight'", message("Eight"));
   // A REG_DWORD too short to hold an integer is passed over; the earlier instance's value stands.
-  EXPECT_EQ(3, ops_.GetRegIntKeyHKLM_all150subkeys("Short"));
+  EXPECT_EQ(3, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "Short"));
 }
 
 TEST_F(RegistryOpsTest, FanOutWriteReachesEveryDriverDataAndInstance0018) {
   Seed("[" + kInstances + "\\0000\\DriverData]\n" + "[" + kInstances + "\\0001\\Settings]\n" + "[" +
        kInstances + "\\0002\\driverdata]\n" + "[" + kInstances + "\\0018]\n" + "[" + kInstances +
        "\\00180]\n");
-  ops_.SetRegIntKeyHKLM_all150subkeys("HcwContrast", 77);
+  settings::SetRegIntKeyHKLM_all150subkeys(faulty_, "HcwContrast", 77);
   for (const char* instance : {"0000", "0002", "0018"}) {
     EXPECT_EQ(77, ops_.GetRegIntKeyHKLM(Instance(instance), "HcwContrast")) << instance;
   }
   EXPECT_FALSE(KeyExists(Instance("0001")));
   EXPECT_FALSE(KeyExists(Instance("00180")));
-  EXPECT_EQ(77, ops_.GetRegIntKeyHKLM_all150subkeys("HcwContrast"));
+  EXPECT_EQ(77, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "HcwContrast"));
 }
 
 TEST_F(RegistryOpsTest, FanOutWriteStopsAtTheFirstFailure) {
@@ -199,7 +202,7 @@ TEST_F(RegistryOpsTest, FanOutWriteStopsAtTheFirstFailure) {
   EXPECT_THROW(
       {
         try {
-          ops_.SetRegIntKeyHKLM_all150subkeys("HcwHue", 3);
+          settings::SetRegIntKeyHKLM_all150subkeys(faulty_, "HcwHue", 3);
         } catch (const RegistryError& error) {
           EXPECT_STREQ("Failed to set data for 'HcwHue'", error.what());
           throw;
@@ -216,10 +219,10 @@ TEST_F(RegistryOpsTest, FanOutWriteStopsAtTheFirstFailure) {
 TEST_F(RegistryOpsTest, AListingThatFailsIsMissingToALoadAndEndsASave) {
   Seed("[" + kInstances + "\\0000\\DriverData]\n\"HcwHue\"=dword:00000001\n" + "[" + kInstances +
        "\\0001\\DriverData]\n\"HcwHue\"=dword:00000002\n");
-  faulty_.FailListingOf(kHkeyLocalMachine, MediaClassKey, kErrorKeyDeleted);
-  EXPECT_EQ(std::nullopt, ops_.GetRegIntKeyHKLM_all150subkeys("HcwHue"));
+  faulty_.FailListingOf(kHkeyLocalMachine, settings::keys::kMediaClass, kErrorKeyDeleted);
+  EXPECT_EQ(std::nullopt, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "HcwHue"));
   try {
-    ops_.SetRegIntKeyHKLM_all150subkeys("HcwHue", 7);
+    settings::SetRegIntKeyHKLM_all150subkeys(faulty_, "HcwHue", 7);
     FAIL() << "the failed listing went unreported";
   } catch (const RegistryError& error) {
     EXPECT_STREQ("Failed to set data for 'HcwHue'", error.what());
@@ -231,14 +234,15 @@ TEST_F(RegistryOpsTest, AListingThatFailsIsMissingToALoadAndEndsASave) {
   faulty_.ClearFaults();
   faulty_.FailListingOf(kHkeyLocalMachine, Instance("0001"), kErrorKeyDeleted);
   Seed("[" + kInstances + "\\0001\\DriverData]\n\"Other\"=dword:00000003\n");
-  EXPECT_EQ(1, ops_.GetRegIntKeyHKLM_all150subkeys("HcwHue"));
-  faulty_.FailListingOf(kHkeyLocalMachine, std::string(MediaClassKey) + "\\0001", kErrorKeyDeleted);
-  EXPECT_THROW(ops_.SetRegIntKeyHKLM_all150subkeys("HcwHue", 7), RegistryError);
+  EXPECT_EQ(1, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "HcwHue"));
+  faulty_.FailListingOf(kHkeyLocalMachine, std::string(settings::keys::kMediaClass) + "\\0001",
+                        kErrorKeyDeleted);
+  EXPECT_THROW(settings::SetRegIntKeyHKLM_all150subkeys(faulty_, "HcwHue", 7), RegistryError);
 }
 
 TEST_F(RegistryOpsTest, FanOutWriteWithoutTheClassKeyDoesNothing) {
-  EXPECT_NO_THROW(ops_.SetRegIntKeyHKLM_all150subkeys("HcwHue", 3));
-  EXPECT_FALSE(KeyExists(MediaClassKey));
+  EXPECT_NO_THROW(settings::SetRegIntKeyHKLM_all150subkeys(faulty_, "HcwHue", 3));
+  EXPECT_FALSE(KeyExists(settings::keys::kMediaClass));
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "full_save.h"
 #include "registry/registry_util.h"
 #include "safety/program_catalogue.h"
+#include "settings/keys.h"
 #include "testing/headless_platform.h"
 #include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
@@ -21,7 +22,7 @@
 namespace quellon {
 namespace {
 
-const std::string kClass = MediaClassKey;
+const std::string kClass = settings::keys::kMediaClass;
 const std::string kMedia = "SYSTEM\\CurrentControlSet\\Services\\Class\\MEDIA";
 const std::string kOtherClass =
     "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96D-E325-11CE-BFC1-08002BE10318}";

@@ -7,10 +7,14 @@
 // windows.h first: the COM headers rely on it.
 #include <objbase.h>
 #include <oleauto.h>
+#include <shlobj.h>
 #include <wrl/client.h>
 
+#include <cstdio>
 #include <memory>
+#include <stdexcept>
 #include <type_traits>
+#include <utility>
 
 namespace quellon::win32 {
 
@@ -31,17 +35,44 @@ struct WindowDestroyer {
 };
 using UniqueWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
-// A kernel object: a thread, a process, a file or console handle the program opened.
+// A kernel object whose calls give null for none: a thread, a process, a console handle.
 struct HandleCloser {
   void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
 
-// A search of a folder (FindFirstFileA).
-struct FindCloser {
-  void operator()(HANDLE search) const { FindClose(search); }
+// A handle whose calls give INVALID_HANDLE_VALUE for none (CreateFileA, FindFirstFileA): taken as
+// the call gives it, so that no caller turns one "none" into the other by hand.
+template <BOOL(WINAPI* Close)(HANDLE)>
+class UniqueInvalidHandle {
+ public:
+  UniqueInvalidHandle() = default;
+  explicit UniqueInvalidHandle(HANDLE handle) noexcept : handle_(handle) {}
+  UniqueInvalidHandle(UniqueInvalidHandle&& other) noexcept : handle_(other.release()) {}
+  UniqueInvalidHandle& operator=(UniqueInvalidHandle&& other) noexcept {
+    reset(other.release());
+    return *this;
+  }
+  UniqueInvalidHandle(const UniqueInvalidHandle&) = delete;
+  UniqueInvalidHandle& operator=(const UniqueInvalidHandle&) = delete;
+  ~UniqueInvalidHandle() { reset(); }
+
+  HANDLE get() const noexcept { return handle_; }
+  explicit operator bool() const noexcept { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE release() noexcept { return std::exchange(handle_, INVALID_HANDLE_VALUE); }
+  void reset(HANDLE handle = INVALID_HANDLE_VALUE) noexcept {
+    if (handle_ != INVALID_HANDLE_VALUE) Close(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  HANDLE handle_ = INVALID_HANDLE_VALUE;
 };
-using UniqueFind = std::unique_ptr<std::remove_pointer_t<HANDLE>, FindCloser>;
+
+// A file the program opened (CreateFileA).
+using UniqueFile = UniqueInvalidHandle<&CloseHandle>;
+// A search of a folder (FindFirstFileA).
+using UniqueFind = UniqueInvalidHandle<&FindClose>;
 
 // A GDI object the program made or was handed (a font from CreateFontIndirectA, the bitmaps of
 // GetIconInfo); stock objects are never owned.
@@ -64,19 +95,35 @@ struct TaskMemFreer {
 template <class T>
 using TaskMem = std::unique_ptr<T, TaskMemFreer>;
 
-// COM for this thread as a single-threaded apartment, for the lifetime of the object.
+// An item list the shell allocated (SHBrowseForFolderA): it goes back to the shell's allocator.
+struct ShellFree {
+  void operator()(ITEMIDLIST* list) const {
+    IMalloc* allocator = nullptr;
+    if (SUCCEEDED(SHGetMalloc(&allocator)) && allocator) {
+      allocator->Free(list);
+      allocator->Release();
+    }
+  }
+};
+using ShellItemList = std::unique_ptr<ITEMIDLIST, ShellFree>;
+
+// COM for this thread as a single-threaded apartment, for the lifetime of the object. A thread
+// that cannot have one (COM already started there in another apartment kind, or out of memory)
+// gets an exception with the system's code, not a program that goes on without COM.
 class ComApartment {
  public:
-  ComApartment() : ok_(SUCCEEDED(CoInitialize(nullptr))) {}
-  ~ComApartment() {
-    if (ok_) CoUninitialize();
+  ComApartment() {
+    const HRESULT result = CoInitialize(nullptr);
+    if (FAILED(result)) {
+      char text[64];
+      std::snprintf(text, sizeof text, "COM could not be started (0x%08lX).",
+                    static_cast<unsigned long>(result));
+      throw std::runtime_error(text);
+    }
   }
+  ~ComApartment() { CoUninitialize(); }
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;
-  bool ok() const { return ok_; }
-
- private:
-  bool ok_;
 };
 
 // A window's device context (the screen's, for no window) and the object last selected into it:

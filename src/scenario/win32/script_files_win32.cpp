@@ -21,9 +21,8 @@ std::string MakeRunFolder() {
 
 void RemoveTree(const std::string& folder) {
   WIN32_FIND_DATAA found{};
-  const HANDLE first = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (first != INVALID_HANDLE_VALUE) {
-    const win32::UniqueFind search(first);
+  const win32::UniqueFind search(FindFirstFileA((folder + "\\*").c_str(), &found));
+  if (search) {
     do {
       const std::string name = found.cFileName;
       if (name == "." || name == "..") continue;

@@ -1,26 +1,8 @@
 #include "ui/win32/shell_services_win32.h"
 
-#include <objbase.h>
-#include <shlobj.h>
-
-#include <memory>
+#include "base/win32/handles_win32.h"
 
 namespace quellon::ui {
-namespace {
-
-// An item list the shell allocated; it goes back to the shell's allocator.
-struct ShellFree {
-  void operator()(ITEMIDLIST* list) const {
-    IMalloc* allocator = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&allocator)) && allocator) {
-      allocator->Free(list);
-      allocator->Release();
-    }
-  }
-};
-using ItemList = std::unique_ptr<ITEMIDLIST, ShellFree>;
-
-}  // namespace
 
 std::optional<std::string> BrowseForFolderWin32(HWND owner, const std::string& title) {
   char display_name[MAX_PATH] = {};
@@ -30,7 +12,7 @@ std::optional<std::string> BrowseForFolderWin32(HWND owner, const std::string& t
   info.pszDisplayName = display_name;
   info.lpszTitle = title.c_str();
   info.ulFlags = BIF_RETURNONLYFSDIRS;
-  const ItemList chosen(SHBrowseForFolderA(&info));
+  const win32::ShellItemList chosen(SHBrowseForFolderA(&info));
   if (!chosen) return std::nullopt;
   char path[MAX_PATH] = {};
   if (!SHGetPathFromIDListA(chosen.get(), path) || path[0] == '\0') return std::nullopt;
