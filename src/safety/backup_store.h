@@ -25,7 +25,8 @@ class BackupStore {
 
   // Writes a new backup under a name that sorts after every backup there is, then removes the
   // oldest beyond the newest 50. Returns its full path. Throws FileError naming the file that
-  // could not be written; a backup that cannot be removed stays.
+  // could not be written, or the folder when no name is left after its newest backup; a backup
+  // that cannot be removed stays.
   std::string Write(std::string_view contents);
 
   // The backups' names, newest first.

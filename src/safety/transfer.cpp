@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "registry/cp1252.h"
 #include "registry/reg_file.h"
 #include "safety/program_catalogue.h"
 #include "safety/snapshot.h"
@@ -51,6 +52,21 @@ std::string Listing(const std::vector<std::string>& lines) {
 
 std::string NameOf(const std::string& path) {
   return path.substr(path.find_last_of('\\') + 1);
+}
+
+// Only a name that the list of backups would show reaches the system as a file of the backups'
+// folder: any other ("CON", "NUL", "LPT1.txt", ".", "..", "", a path) would open something else.
+// The name may be given without its ".reg".
+std::string BackupFileName(const std::string& given) {
+  std::string name = given;
+  if (name.size() < 4 || !RegNamesEqual(std::string_view(name).substr(name.size() - 4), ".reg"))
+    name += ".reg";
+  if (!ParseBackupName(name)) {
+    throw std::runtime_error("\"" + given +
+                             "\" is no backup's name: a backup is named by its file name alone, "
+                             "as the list of backups shows it.");
+  }
+  return name;
 }
 
 std::vector<RegFileOperation> ReadRegFile(FileSystem& files, const std::string& file) {
@@ -174,11 +190,7 @@ TransferReport RestoreBackup(RegistryApi& api, const Catalogue& catalogue, Backu
   } else {
     throw std::runtime_error("There is no backup in \"" + backups.Folder() + "\".");
   }
-  if (chosen.find_first_of("\\/:") != std::string::npos) {
-    throw std::runtime_error("\"" + chosen +
-                             "\" is no backup's name: a backup is named by its file name alone, "
-                             "as the list of backups shows it.");
-  }
+  chosen = BackupFileName(chosen);
   std::vector<RegFileOperation> operations = ReadRegFile(backups.files(), backups.PathOf(chosen));
   std::vector<std::string> skipped;
   std::erase_if(operations, [&](const RegFileOperation& op) {

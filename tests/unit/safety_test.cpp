@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "testing/faulty_registry.h"
-#include "testing/memory_registry.h"
 #include "registry/reg_file.h"
 #include "registry/registry_util.h"
-#include "testing/memory_file_system.h"
 #include "safety/snapshot.h"
 #include "safety/transfer.h"
+#include "testing/faulty_registry.h"
+#include "testing/memory_file_system.h"
+#include "testing/memory_registry.h"
 
 namespace quellon {
 namespace {
@@ -96,6 +96,30 @@ TEST_F(SafetyTest, BackupNamesSortAsTheyWereMadeAndTheNewest50AreKept) {
   files_.FailRemoves(kFileAccessDenied);
   backups_.Write("kept");
   EXPECT_EQ(kBackupsKept + 1, backups_.List().size());
+}
+
+// Every name stays in the form the list reads, so the newest backup listed is the one made last:
+// the 100th backup of one second takes the next second, and a file planted under the last name
+// there is stops new backups instead of hiding them behind it.
+TEST_F(SafetyTest, BackupNamesStayInTheFormTheListReads) {
+  for (int i = 1; i <= 100; ++i) backups_.Write(std::to_string(i));
+  const std::vector<std::string> names = backups_.List();
+  EXPECT_EQ("quellon-2026-12-08_145504.reg", names.at(0));
+  EXPECT_EQ("quellon-2026-12-08_145503_99.reg", names.at(1));
+  EXPECT_EQ("100", files_.Read(backups_.PathOf(names.at(0))));
+
+  files_.Write(kFolder + "\\quellon-9999-12-31_235959_99.reg", "planted");
+  try {
+    TakeBackup(registry_, catalogue_, backups_);
+    FAIL() << "no error";
+  } catch (const BackupError& e) {
+    EXPECT_STREQ(("Cannot write a backup into \"" + kFolder +
+                  "\": no backup name is left after \"quellon-9999-12-31_235959_99.reg\"; move "
+                  "that file away to take new backups.\nNothing was written to the registry.")
+                     .c_str(),
+                 e.what());
+  }
+  EXPECT_EQ(names.size() + 1, files_.List(kFolder).size());
 }
 
 TEST_F(SafetyTest, ABackupThatCannotBeWrittenNamesTheFileAndTheReason) {
