@@ -44,12 +44,16 @@ Catalogue ProgramCatalogue(RegistryApi& api) {
   const std::vector<std::string> marked = MarkedKeys(api);
   Catalogue catalogue;
   for (const settings::Value* value : settings::WrittenValues()) {
-    if (value->where == Where::Plain || value->where == Where::PlainThenFanOut)
-      catalogue.Add(kHkeyLocalMachine, value->key, value->name);
+    const ValueType type =
+        value->type == settings::Type::Text ? ValueType::kText : ValueType::kDword;
+    const auto add = [&](const std::string& key) {
+      catalogue.Add(kHkeyLocalMachine, key, value->name, type);
+    };
+    if (value->where == Where::Plain || value->where == Where::PlainThenFanOut) add(value->key);
     if (value->where == Where::FanOut || value->where == Where::PlainThenFanOut)
-      for (const std::string& key : instances) catalogue.Add(kHkeyLocalMachine, key, value->name);
+      for (const std::string& key : instances) add(key);
     if (value->where == Where::MarkedDriverKeys)
-      for (const std::string& key : marked) catalogue.Add(kHkeyLocalMachine, key, value->name);
+      for (const std::string& key : marked) add(key);
   }
   return catalogue;
 }

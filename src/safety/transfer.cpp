@@ -41,6 +41,37 @@ std::vector<std::string> Outside(const std::vector<RegFileOperation>& operations
   return lines;
 }
 
+// The longest text the program writes: a path, which Windows takes up to 32767 characters long.
+constexpr std::size_t kLongestText = 32767;
+
+bool Fits(const RegFileOperation& op, ValueType type) {
+  switch (type) {
+    case ValueType::kDword:
+      return op.type == kRegDword && op.data.size() == 4;
+    case ValueType::kText:
+      return op.type == kRegSz && !op.data.empty() && op.data.size() <= kLongestText + 1 &&
+             std::find(op.data.begin(), op.data.end(), 0) == op.data.end() - 1;
+    case ValueType::kAny:
+      break;
+  }
+  return true;
+}
+
+// The values the file sets to a type or size that the program never writes there, which the
+// loader and the pages would then meet; a deletion is always fine.
+std::vector<std::string> Mistyped(const std::vector<RegFileOperation>& operations,
+                                  const Catalogue& catalogue) {
+  std::vector<std::string> lines;
+  for (const RegFileOperation& op : operations) {
+    if (op.kind != RegFileOperation::Kind::kSetValue) continue;
+    const std::optional<ValueType> type = catalogue.TypeOf(op.root, op.key, op.name);
+    if (type && !Fits(op, *type))
+      lines.push_back(Describe(op) +
+                      (*type == ValueType::kDword ? ": not a dword of 4 bytes" : ": not a string"));
+  }
+  return lines;
+}
+
 std::string Listing(const std::vector<std::string>& lines) {
   std::string text;
   for (std::size_t i = 0; i < lines.size() && i < kListedLines; ++i) text += "\n  " + lines[i];
@@ -173,6 +204,13 @@ TransferReport ImportSettings(RegistryApi& api, const Catalogue& catalogue, Back
                         "\" was not imported: it names keys or values outside the settings that "
                         "Quellon writes, so nothing was written:" +
                         Listing(outside));
+  }
+  const std::vector<std::string> mistyped = Mistyped(operations, catalogue);
+  if (!mistyped.empty()) {
+    throw ImportRefused("\"" + file +
+                        "\" was not imported: it gives settings a type or size that Quellon does "
+                        "not write, so nothing was written:" +
+                        Listing(mistyped));
   }
   TransferReport report =
       BackUpAndApply(api, catalogue, backups, operations, "import of \"" + file + "\"");

@@ -171,6 +171,24 @@ TEST_F(SafetyTest, AnImportNamingAnythingOutsideTheCatalogueIsRefusedWhole) {
   EXPECT_TRUE(backups_.List().empty());  // refused before its backup
 }
 
+// A refusal lists 20 lines at most and counts the rest.
+TEST_F(SafetyTest, ARefusalListsTwentyLinesAndCountsTheRest) {
+  for (const int values : {20, 22}) {
+    std::string file = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Card\\DriverData]\n";
+    for (int i = 1; i <= values; ++i) file += "\"V" + std::to_string(i) + "\"=-\n";
+    files_.Write("in.reg", file);
+    try {
+      ImportSettings(registry_, catalogue_, backups_, "in.reg");
+      FAIL() << "not refused";
+    } catch (const ImportRefused& e) {
+      const std::string text = e.what();
+      EXPECT_TRUE(text.ends_with("\n  line 22: \"V20\" in [HKEY_LOCAL_MACHINE\\Card\\DriverData]" +
+                                 std::string(values == 22 ? "\n  ... and 2 more" : "")))
+          << text;
+    }
+  }
+}
+
 TEST_F(SafetyTest, AFailingWriteStopsTheImportAndNamesTheBackupThatUndoesIt) {
   files_.Write("in.reg",
                "Windows Registry Editor Version 5.00\n"
