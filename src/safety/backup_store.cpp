@@ -69,6 +69,15 @@ std::string BackupStore::Folder() const {
   return files_.LocalAppData() + "\\Quellon\\Backups";
 }
 
+// The folders below %LOCALAPPDATA% are the user's to change without elevation: one turned into a
+// link would lead the writes and removals of this elevated program into any other folder.
+void BackupStore::RefuseLinks() const {
+  const std::string quellon = files_.LocalAppData() + "\\Quellon";
+  for (const std::string& folder : {quellon, quellon + "\\Backups"}) {
+    if (files_.IsLink(folder)) throw LinkRefused("use the folder", folder);
+  }
+}
+
 std::vector<std::string> BackupStore::List() const {
   std::vector<std::pair<BackupStamp, std::string>> found;
   for (std::string& name : files_.List(Folder())) {
@@ -114,7 +123,9 @@ std::string BackupStore::Write(std::string_view contents) {
                     kErrorFileExists);
   }
   const std::string path = folder + "\\" + name;
+  RefuseLinks();
   files_.MakeFolders(folder);
+  RefuseLinks();  // and one that took the place of a folder meanwhile
   files_.Write(path, contents);
   const std::vector<std::string> names = List();
   for (std::size_t i = kBackupsKept; i < names.size(); ++i) {

@@ -2,7 +2,8 @@
 // The backups: .reg files in %LOCALAPPDATA%\Quellon\Backups, named from the local date and time
 // so that their names sort as they were made (quellon-2026-12-08_145503.reg, and
 // quellon-2026-12-08_145503_02.reg for a second one in the same second). The newest 50 are kept.
-// Other files in the folder are never listed or removed.
+// Other files in the folder are never listed or removed, nor are links, and no backup is written
+// through a folder that is a link.
 
 #include <cstddef>
 #include <optional>
@@ -36,6 +37,9 @@ class BackupStore {
   FileSystem& files() const { return files_; }
 
  private:
+  // Throws FileError naming the first folder of the backups that is a link.
+  void RefuseLinks() const;
+
   FileSystem& files_;
 };
 

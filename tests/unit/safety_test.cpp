@@ -122,6 +122,37 @@ TEST_F(SafetyTest, BackupNamesStayInTheFormTheListReads) {
   EXPECT_EQ(names.size() + 1, files_.List(kFolder).size());
 }
 
+// The backups' folders are the user's to change without elevation: a backup refuses a folder
+// turned into a link, and rotation neither lists nor removes a link, whatever its name.
+TEST_F(SafetyTest, BackupsFollowNoLinks) {
+  for (const std::string& folder : {kFolder.substr(0, kFolder.rfind('\\')), kFolder}) {
+    MemoryFileSystem files;
+    BackupStore backups(files);
+    files.MakeFolders(kFolder);
+    files.MarkLink(folder);
+    try {
+      TakeBackup(registry_, catalogue_, backups);
+      FAIL() << "no error";
+    } catch (const BackupError& e) {
+      EXPECT_STREQ(("Cannot use the folder \"" + folder +
+                    "\": It is a link to another place (a junction or symbolic link), which "
+                    "Quellon does not follow.\nNothing was written to the registry.")
+                       .c_str(),
+                   e.what());
+    }
+    EXPECT_TRUE(files.List(kFolder).empty());
+  }
+
+  files_.MakeFolders(kFolder);
+  const std::string link = kFolder + "\\quellon-2000-01-01_000000.reg";
+  files_.Write(link, "a link");
+  files_.MarkLink(link);
+  for (int i = 0; i < 51; ++i, Tick()) backups_.Write("new");
+  EXPECT_EQ(kBackupsKept, backups_.List().size());
+  EXPECT_EQ("quellon-2026-12-08_145504.reg", backups_.List().back());
+  EXPECT_TRUE(files_.Exists(link));
+}
+
 TEST_F(SafetyTest, ABackupThatCannotBeWrittenNamesTheFileAndTheReason) {
   files_.FailWritesBelow(kFolder, kDiskFull);
   try {
