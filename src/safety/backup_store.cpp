@@ -1,12 +1,14 @@
 #include "safety/backup_store.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 
 namespace quellon {
 namespace {
 
 constexpr int kLastSequence = 99;
+constexpr std::uint32_t kErrorFileExists = 80;  // ERROR_FILE_EXISTS
 
 // Reads `digits` decimal digits at `at`, or -1.
 int Digits(std::string_view text, std::size_t at, std::size_t digits) {
@@ -67,6 +69,15 @@ std::string BackupStore::Folder() const {
   return files_.LocalAppData() + "\\Quellon\\Backups";
 }
 
+// The folders below %LOCALAPPDATA% are the user's to change without elevation: one turned into a
+// link would lead the writes and removals of this elevated program into any other folder.
+void BackupStore::RefuseLinks() const {
+  const std::string quellon = files_.LocalAppData() + "\\Quellon";
+  for (const std::string& folder : {quellon, quellon + "\\Backups"}) {
+    if (files_.IsLink(folder)) throw LinkRefused("use the folder", folder);
+  }
+}
+
 std::vector<std::string> BackupStore::List() const {
   std::vector<std::pair<BackupStamp, std::string>> found;
   for (std::string& name : files_.List(Folder())) {
@@ -100,8 +111,21 @@ std::string BackupStore::Write(std::string_view contents) {
       stamp.time = AddSeconds(last.time, 1);
     }
   }
-  const std::string path = folder + "\\" + BackupName(stamp.time, stamp.sequence);
+  const std::string name = BackupName(stamp.time, stamp.sequence);
+  // A name the list cannot read (past the year 9999, after a planted quellon-9999-12-31_235959_99)
+  // would not be listed: each new backup would replace the last one, and the planted file would
+  // stay the newest. Refusing keeps the newest backup listed the one made last.
+  if (!ParseBackupName(name)) {
+    throw FileError("write a backup into", folder,
+                    newest ? "no backup name is left after \"" + *newest +
+                                 "\"; move that file away to take new backups."
+                           : "the clock is past the year 9999.",
+                    kErrorFileExists);
+  }
+  const std::string path = folder + "\\" + name;
+  RefuseLinks();
   files_.MakeFolders(folder);
+  RefuseLinks();  // and one that took the place of a folder meanwhile
   files_.Write(path, contents);
   const std::vector<std::string> names = List();
   for (std::size_t i = kBackupsKept; i < names.size(); ++i) {

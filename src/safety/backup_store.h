@@ -2,7 +2,8 @@
 // The backups: .reg files in %LOCALAPPDATA%\Quellon\Backups, named from the local date and time
 // so that their names sort as they were made (quellon-2026-12-08_145503.reg, and
 // quellon-2026-12-08_145503_02.reg for a second one in the same second). The newest 50 are kept.
-// Other files in the folder are never listed or removed.
+// Other files in the folder are never listed or removed, nor are links, and no backup is written
+// through a folder that is a link.
 
 #include <cstddef>
 #include <optional>
@@ -25,7 +26,8 @@ class BackupStore {
 
   // Writes a new backup under a name that sorts after every backup there is, then removes the
   // oldest beyond the newest 50. Returns its full path. Throws FileError naming the file that
-  // could not be written; a backup that cannot be removed stays.
+  // could not be written, or the folder when no name is left after its newest backup; a backup
+  // that cannot be removed stays.
   std::string Write(std::string_view contents);
 
   // The backups' names, newest first.
@@ -35,6 +37,9 @@ class BackupStore {
   FileSystem& files() const { return files_; }
 
  private:
+  // Throws FileError naming the first folder of the backups that is a link.
+  void RefuseLinks() const;
+
   FileSystem& files_;
 };
 

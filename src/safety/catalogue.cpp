@@ -13,8 +13,8 @@ bool Catalogue::NoCase::operator()(const CatalogueValue& a, const CatalogueValue
   return CompareRegNames(a.name, b.name) < 0;
 }
 
-void Catalogue::Add(RegHandle root, std::string key, std::string name) {
-  CatalogueValue value{root, std::move(key), std::move(name)};
+void Catalogue::Add(RegHandle root, std::string key, std::string name, ValueType type) {
+  CatalogueValue value{root, std::move(key), std::move(name), type};
   if (!index_.insert(value).second) return;
   keys_.insert({value.root, value.key, ""});
   values_.push_back(std::move(value));
@@ -22,6 +22,13 @@ void Catalogue::Add(RegHandle root, std::string key, std::string name) {
 
 bool Catalogue::Contains(RegHandle root, std::string_view key, std::string_view name) const {
   return index_.count({root, std::string(key), std::string(name)}) > 0;
+}
+
+std::optional<ValueType> Catalogue::TypeOf(RegHandle root, std::string_view key,
+                                           std::string_view name) const {
+  const auto found = index_.find({root, std::string(key), std::string(name)});
+  if (found == index_.end()) return std::nullopt;
+  return found->type;
 }
 
 bool Catalogue::HasKey(RegHandle root, std::string_view key) const {

@@ -1,11 +1,13 @@
 #pragma once
 // The catalogue: every registry value the program may write on this machine, as root, key and
-// value name, with the device instance keys of the fan-outs already found by enumerating the
-// registry. What a backup holds, what an export writes and what an import may change. Key paths
-// and value names compare as the registry compares them, without regard to case.
+// value name (with the type the program writes there), with the device instance keys of the
+// fan-outs already found by enumerating the registry. What a backup holds, what an export writes
+// and what an import may change. Key paths and value names compare as the registry compares them,
+// without regard to case.
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -15,10 +17,18 @@
 
 namespace quellon {
 
+// What the program writes into a value, and so all that an import may put there.
+enum class ValueType {
+  kAny,    // not known: any type and size
+  kDword,  // REG_DWORD of 4 bytes
+  kText    // REG_SZ: one string, ended by its only zero byte
+};
+
 struct CatalogueValue {
   RegHandle root = kNoKey;
   std::string key;   // below the root, spelt as the program spells it
   std::string name;  // "" is the default value
+  ValueType type = ValueType::kAny;
 };
 
 // The values of one key.
@@ -31,9 +41,12 @@ struct CatalogueKey {
 class Catalogue {
  public:
   // A value already listed, in any letter case, is not listed again.
-  void Add(RegHandle root, std::string key, std::string name);
+  void Add(RegHandle root, std::string key, std::string name, ValueType type = ValueType::kAny);
 
   bool Contains(RegHandle root, std::string_view key, std::string_view name) const;
+  // What the program writes into the value; nothing for a value outside the catalogue.
+  std::optional<ValueType> TypeOf(RegHandle root, std::string_view key,
+                                  std::string_view name) const;
   // True when a value of the catalogue lives in this key.
   bool HasKey(RegHandle root, std::string_view key) const;
 

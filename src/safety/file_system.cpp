@@ -38,4 +38,12 @@ FileError::FileError(const std::string& action, const std::string& path, const s
                   "Cannot " + action + " \"" + path + "\": " + reason),
       path_(path) {}
 
+FileError LinkRefused(const std::string& action, const std::string& path) {
+  constexpr std::uint32_t kReparsePointEncountered = 4395;  // ERROR_REPARSE_POINT_ENCOUNTERED
+  return FileError(action, path,
+                   "It is a link to another place (a junction or symbolic link), which Quellon "
+                   "does not follow.",
+                   kReparsePointEncountered);
+}
+
 }  // namespace quellon

@@ -44,6 +44,10 @@ class FileError : public StatusError {
   std::string path_;
 };
 
+// A file or folder refused because it is a link (a junction or symbolic link), which the program
+// does not follow: Cannot use the folder "C:\x": It is a link to another place ...
+FileError LinkRefused(const std::string& action, const std::string& path);
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -52,13 +56,17 @@ class FileSystem {
   virtual std::string LocalAppData() = 0;
   // Creates the folder and every missing folder above it.
   virtual void MakeFolders(const std::string& path) = 0;
-  // The names of the plain files in a folder, in no particular order; none when it is missing.
+  // The names of the plain files in a folder, in no particular order (neither folders nor links);
+  // none when it is missing.
   virtual std::vector<std::string> List(const std::string& folder) = 0;
+  // True when `path` is a link to another place, file or folder: a symbolic link or a junction.
+  virtual bool IsLink(const std::string& path) = 0;
   // True when `path` names a file (not a folder).
   virtual bool Exists(const std::string& path) = 0;
   virtual std::string Read(const std::string& path) = 0;
   // Writes the whole file under a temporary name beside it and then puts that in place of `path`,
-  // so that a write that fails leaves an earlier file of that name as it was.
+  // so that a write that fails leaves an earlier file of that name as it was. The temporary name
+  // is new and unpredictable: the folder may belong to someone who could plant a file there.
   virtual void Write(const std::string& path, std::string_view contents) = 0;
   virtual void Remove(const std::string& path) = 0;
   virtual LocalTime Now() = 0;

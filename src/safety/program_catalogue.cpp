@@ -7,8 +7,11 @@ namespace quellon {
 Catalogue ProgramCatalogue(RegistryApi& api) {
   settings::WriteTargets where = settings::AllWriteTargets(api);
   Catalogue catalogue;
-  for (const settings::WriteTarget& target : where.targets)
-    catalogue.Add(kHkeyLocalMachine, target.key, target.value->name);
+  for (const settings::WriteTarget& target : where.targets) {
+    const ValueType type =
+        target.value->type == settings::Type::Text ? ValueType::kText : ValueType::kDword;
+    catalogue.Add(kHkeyLocalMachine, target.key, target.value->name, type);
+  }
   for (std::string& what : where.unlisted) catalogue.NoteUnlisted(std::move(what));
   return catalogue;
 }

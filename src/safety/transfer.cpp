@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "registry/cp1252.h"
 #include "registry/reg_file.h"
 #include "registry/wow64_spelling.h"
 #include "safety/program_catalogue.h"
@@ -41,6 +42,37 @@ std::vector<std::string> Outside(const std::vector<RegFileOperation>& operations
   return lines;
 }
 
+// The longest text the program writes: a path, which Windows takes up to 32767 characters long.
+constexpr std::size_t kLongestText = 32767;
+
+bool Fits(const RegFileOperation& op, ValueType type) {
+  switch (type) {
+    case ValueType::kDword:
+      return op.type == kRegDword && op.data.size() == 4;
+    case ValueType::kText:
+      return op.type == kRegSz && !op.data.empty() && op.data.size() <= kLongestText + 1 &&
+             std::find(op.data.begin(), op.data.end(), 0) == op.data.end() - 1;
+    case ValueType::kAny:
+      break;
+  }
+  return true;
+}
+
+// The values the file sets to a type or size that the program never writes there, which the
+// loader and the pages would then meet; a deletion is always fine.
+std::vector<std::string> Mistyped(const std::vector<RegFileOperation>& operations,
+                                  const Catalogue& catalogue) {
+  std::vector<std::string> lines;
+  for (const RegFileOperation& op : operations) {
+    if (op.kind != RegFileOperation::Kind::kSetValue) continue;
+    const std::optional<ValueType> type = catalogue.TypeOf(op.root, op.key, op.name);
+    if (type && !Fits(op, *type))
+      lines.push_back(Describe(op) +
+                      (*type == ValueType::kDword ? ": not a dword of 4 bytes" : ": not a string"));
+  }
+  return lines;
+}
+
 std::string Listing(const std::vector<std::string>& lines) {
   std::string text;
   for (std::size_t i = 0; i < lines.size() && i < kListedLines; ++i) text += "\n  " + lines[i];
@@ -52,6 +84,21 @@ std::string Listing(const std::vector<std::string>& lines) {
 
 std::string NameOf(const std::string& path) {
   return path.substr(path.find_last_of('\\') + 1);
+}
+
+// Only a name that the list of backups would show reaches the system as a file of the backups'
+// folder: any other ("CON", "NUL", "LPT1.txt", ".", "..", "", a path) would open something else.
+// The name may be given without its ".reg".
+std::string BackupFileName(const std::string& given) {
+  std::string name = given;
+  if (name.size() < 4 || !RegNamesEqual(std::string_view(name).substr(name.size() - 4), ".reg"))
+    name += ".reg";
+  if (!ParseBackupName(name)) {
+    throw std::runtime_error("\"" + given +
+                             "\" is no backup's name: a backup is named by its file name alone, "
+                             "as the list of backups shows it.");
+  }
+  return name;
 }
 
 // A file names this program's SOFTWARE keys as they lie on 64-bit Windows, or as the program
@@ -156,6 +203,13 @@ TransferReport ImportSettings(RegistryApi& api, const Catalogue& catalogue, Back
                         "Quellon writes, so nothing was written:" +
                         Listing(outside));
   }
+  const std::vector<std::string> mistyped = Mistyped(operations, catalogue);
+  if (!mistyped.empty()) {
+    throw ImportRefused("\"" + file +
+                        "\" was not imported: it gives settings a type or size that Quellon does "
+                        "not write, so nothing was written:" +
+                        Listing(mistyped));
+  }
   TransferReport report =
       BackUpAndApply(api, catalogue, backups, operations, "import of \"" + file + "\"");
   report.source = file;
@@ -172,11 +226,7 @@ TransferReport RestoreBackup(RegistryApi& api, const Catalogue& catalogue, Backu
   } else {
     throw std::runtime_error("There is no backup in \"" + backups.Folder() + "\".");
   }
-  if (chosen.find_first_of("\\/:") != std::string::npos) {
-    throw std::runtime_error("\"" + chosen +
-                             "\" is no backup's name: a backup is named by its file name alone, "
-                             "as the list of backups shows it.");
-  }
+  chosen = BackupFileName(chosen);
   std::vector<RegFileOperation> operations = ReadRegFile(backups.files(), backups.PathOf(chosen));
   std::vector<std::string> skipped;
   std::erase_if(operations, [&](const RegFileOperation& op) {

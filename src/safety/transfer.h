@@ -71,9 +71,9 @@ ExportReport ExportSettings(RegistryApi& api, const Catalogue& catalogue, FileSy
 TransferReport ImportSettings(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
                               const std::string& file);
 
-// Restores the newest backup, or the one named (a file name in the backups' folder), after taking
-// a backup of the state it replaces. Throws std::runtime_error when there is none or the name is a
-// path, and as ImportSettings does.
+// Restores the newest backup, or the one named (its name as the list of backups shows it, ".reg"
+// may be left out), after taking a backup of the state it replaces. Throws std::runtime_error when
+// there is none or the name is no backup's name, and as ImportSettings does.
 TransferReport RestoreBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
                              const std::optional<std::string>& name);
 

@@ -4,6 +4,7 @@
 #include <climits>
 #include <sstream>
 
+#include "base/status_error.h"
 #include "devices/guid.h"
 
 namespace quellon::scenario {
@@ -61,6 +62,11 @@ int Runner::Run(const std::vector<Command>& commands) {
     try {
       if (!Execute(c)) return kExitExpectFailed;
     } catch (const UsageError& e) {
+      out_ << "error at line " << c.line << ": " << e.what() << "\n";
+      return kExitUsage;
+    } catch (const StatusError& e) {
+      // A service of the program failing where no command reports it (a catalogue that cannot be
+      // made, a user folder that cannot be found) ends the run like a wrong line, not the tool.
       out_ << "error at line " << c.line << ": " << e.what() << "\n";
       return kExitUsage;
     }

@@ -94,9 +94,19 @@ std::vector<std::string> MemoryFileSystem::List(const std::string& folder) {
   const std::string key = Key(folder);
   std::vector<std::string> names;
   for (const auto& [path, file] : files_) {
-    if (Parent(path) == key) names.push_back(file.name);
+    if (Parent(path) == key && !links_.count(path)) names.push_back(file.name);
   }
   return names;
+}
+
+bool MemoryFileSystem::IsLink(const std::string& path) {
+  return links_.count(Key(path)) > 0;
+}
+
+void MemoryFileSystem::MarkLink(const std::string& path) {
+  const std::string key = Key(path);
+  if (!files_.count(key)) folders_.insert(key);
+  links_.insert(key);
 }
 
 bool MemoryFileSystem::Exists(const std::string& path) {

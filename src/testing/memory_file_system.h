@@ -29,6 +29,7 @@ class MemoryFileSystem final : public FileSystem {
   std::string LocalAppData() override;
   void MakeFolders(const std::string& path) override;
   std::vector<std::string> List(const std::string& folder) override;
+  bool IsLink(const std::string& path) override;
   bool Exists(const std::string& path) override;
   std::string Read(const std::string& path) override;
   void Write(const std::string& path, std::string_view contents) override;
@@ -39,6 +40,9 @@ class MemoryFileSystem final : public FileSystem {
   void SetLocalAppData(std::string path) { local_app_data_ = std::move(path); }
   // Every write and folder creation below `folder` fails with `code` from now on.
   void FailWritesBelow(const std::string& folder, std::uint32_t code);
+  // The file or folder at `path` is a link (a symbolic link or a junction) from now on; where
+  // nothing is, a folder link is made.
+  void MarkLink(const std::string& path);
   // Every removal fails with `code` from now on.
   void FailRemoves(std::uint32_t code) { remove_fault_ = code; }
   // The texts Windows gives for the codes this class raises.
@@ -57,6 +61,7 @@ class MemoryFileSystem final : public FileSystem {
   std::string local_app_data_ = "C:\\Users\\User\\AppData\\Local";
   std::map<std::string, File> files_;  // by the lower-cased full path
   std::set<std::string> folders_;      // lower-cased
+  std::set<std::string> links_;        // lower-cased, files or folders
   std::vector<std::pair<std::string, std::uint32_t>> write_faults_;
   std::uint32_t remove_fault_ = 0;
 };

@@ -5,9 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "testing/memory_registry.h"
+#include "app/command_switches.h"
 #include "registry/registry_util.h"
 #include "testing/memory_file_system.h"
+#include "testing/memory_registry.h"
 
 namespace quellon {
 namespace {
@@ -16,9 +17,12 @@ Command Parse(std::vector<std::string> args) {
   return ParseCommandLine(args);
 }
 
-constexpr const char* kUsage =
-    ". Usage: quellon.exe [/version] [/export FILE] [/import FILE] [/restore [NAME]] [/backups] "
-    "[/?]\n";
+// How every usage error ends: each switch of the table in its order, as /? shows its syntax.
+const std::string kUsage = [] {
+  std::string line = ". Usage: quellon.exe";
+  for (const Switch& s : kSwitches) line += " [" + SwitchSyntax(s) + "]";
+  return line + "\n";
+}();
 
 class CommandLineTest : public ::testing::Test {
  protected:
@@ -75,9 +79,8 @@ TEST_F(CommandLineTest, SwitchesTheirArgumentsAndUsageErrors) {
     EXPECT_EQ(line.find('\n'), line.size() - 1) << line;
     EXPECT_TRUE(line.ends_with(kUsage)) << line;
   }
-  EXPECT_EQ(Parse({"/frobnicate"}).usage_error + "\n",
-            std::string("Unknown switch \"/frobnicate\"") + kUsage);
-  EXPECT_EQ(Parse({"/import"}).usage_error + "\n", std::string("\"/import\" needs FILE") + kUsage);
+  EXPECT_EQ(Parse({"/frobnicate"}).usage_error + "\n", "Unknown switch \"/frobnicate\"" + kUsage);
+  EXPECT_EQ(Parse({"/import"}).usage_error + "\n", "\"/import\" needs FILE" + kUsage);
 
   // /? lists every switch on out.
   EXPECT_EQ(Run({"/?"}), kExitSuccess);

@@ -146,11 +146,18 @@ TEST_F(CCFanout, AFailingWriteEndsTheWalk) {
   EXPECT_EQ(Flag(kClasses + "\\{media}\\0003\\Driver"), "missing");
   EXPECT_EQ(reg.OpenHandleCount(), 0u);
 
-  // So does a list of devices that cannot be read to its end: no card is passed over silently.
+  // So does any listing of the walk that cannot be read to its end, at every level: no card is
+  // passed over silently.
   FaultyRegistry listing(reg);
   listing.FailListingOf(kHkeyLocalMachine, kMedia, kErrorKeyDeleted);
   EXPECT_THROW(SetCCKey(listing, false), RegistryError);
   EXPECT_EQ(Flag(kMedia + "\\0000\\Driver"), "1");
+  for (const std::string& path : {kMedia + "\\0001\\Driver", kClasses, kClasses + "\\{media}",
+                                  kClasses + "\\{media}\\0003\\Driver"}) {
+    FaultyRegistry deeper(reg);
+    deeper.FailListingOf(kHkeyLocalMachine, path, kErrorKeyDeleted);
+    EXPECT_THROW(SetCCKey(deeper, false), RegistryError) << path;
+  }
 }
 
 }  // namespace

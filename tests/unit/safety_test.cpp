@@ -135,6 +135,61 @@ TEST_F(SafetyTest, BackupNamesSortAsTheyWereMadeAndTheNewest50AreKept) {
   EXPECT_EQ(kBackupsKept + 1, backups_.List().size());
 }
 
+// Every name stays in the form the list reads, so the newest backup listed is the one made last:
+// the 100th backup of one second takes the next second, and a file planted under the last name
+// there is stops new backups instead of hiding them behind it.
+TEST_F(SafetyTest, BackupNamesStayInTheFormTheListReads) {
+  for (int i = 1; i <= 100; ++i) backups_.Write(std::to_string(i));
+  const std::vector<std::string> names = backups_.List();
+  EXPECT_EQ("quellon-2026-12-08_145504.reg", names.at(0));
+  EXPECT_EQ("quellon-2026-12-08_145503_99.reg", names.at(1));
+  EXPECT_EQ("100", files_.Read(backups_.PathOf(names.at(0))));
+
+  files_.Write(kFolder + "\\quellon-9999-12-31_235959_99.reg", "planted");
+  try {
+    TakeBackup(registry_, catalogue_, backups_);
+    FAIL() << "no error";
+  } catch (const BackupError& e) {
+    EXPECT_STREQ(("The backup failed: Cannot write a backup into \"" + kFolder +
+                  "\": no backup name is left after \"quellon-9999-12-31_235959_99.reg\"; move "
+                  "that file away to take new backups.\nNothing was written to the registry.")
+                     .c_str(),
+                 e.what());
+  }
+  EXPECT_EQ(names.size() + 1, files_.List(kFolder).size());
+}
+
+// The backups' folders are the user's to change without elevation: a backup refuses a folder
+// turned into a link, and rotation neither lists nor removes a link, whatever its name.
+TEST_F(SafetyTest, BackupsFollowNoLinks) {
+  for (const std::string& folder : {kFolder.substr(0, kFolder.rfind('\\')), kFolder}) {
+    MemoryFileSystem files;
+    BackupStore backups(files);
+    files.MakeFolders(kFolder);
+    files.MarkLink(folder);
+    try {
+      TakeBackup(registry_, catalogue_, backups);
+      FAIL() << "no error";
+    } catch (const BackupError& e) {
+      EXPECT_STREQ(("The backup failed: Cannot use the folder \"" + folder +
+                    "\": It is a link to another place (a junction or symbolic link), which "
+                    "Quellon does not follow.\nNothing was written to the registry.")
+                       .c_str(),
+                   e.what());
+    }
+    EXPECT_TRUE(files.List(kFolder).empty());
+  }
+
+  files_.MakeFolders(kFolder);
+  const std::string link = kFolder + "\\quellon-2000-01-01_000000.reg";
+  files_.Write(link, "a link");
+  files_.MarkLink(link);
+  for (int i = 0; i < 51; ++i, Tick()) backups_.Write("new");
+  EXPECT_EQ(kBackupsKept, backups_.List().size());
+  EXPECT_EQ("quellon-2026-12-08_145504.reg", backups_.List().back());
+  EXPECT_TRUE(files_.Exists(link));
+}
+
 TEST_F(SafetyTest, ABackupThatCannotBeWrittenNamesTheFileAndTheReason) {
   files_.FailWritesBelow(kFolder, kDiskFull);
   try {
@@ -182,6 +237,24 @@ TEST_F(SafetyTest, AnImportNamingAnythingOutsideTheCatalogueIsRefusedWhole) {
   }
   EXPECT_EQ(before, Dump());
   EXPECT_TRUE(backups_.List().empty());  // refused before its backup
+}
+
+// A refusal lists 20 lines at most and counts the rest.
+TEST_F(SafetyTest, ARefusalListsTwentyLinesAndCountsTheRest) {
+  for (const int values : {20, 22}) {
+    std::string file = "REGEDIT4\n[HKEY_LOCAL_MACHINE\\Card\\DriverData]\n";
+    for (int i = 1; i <= values; ++i) file += "\"V" + std::to_string(i) + "\"=-\n";
+    files_.Write("in.reg", file);
+    try {
+      ImportSettings(registry_, catalogue_, backups_, "in.reg");
+      FAIL() << "not refused";
+    } catch (const ImportRefused& e) {
+      const std::string text = e.what();
+      EXPECT_TRUE(text.ends_with("\n  line 22: \"V20\" in [HKEY_LOCAL_MACHINE\\Card\\DriverData]" +
+                                 std::string(values == 22 ? "\n  ... and 2 more" : "")))
+          << text;
+    }
+  }
 }
 
 TEST_F(SafetyTest, AFailingWriteStopsTheImportAndNamesTheBackupThatUndoesIt) {

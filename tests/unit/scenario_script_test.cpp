@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "registry/registry_ops.h"
 #include "scenario/model_driver.h"
 #include "scenario/runner.h"
 #include "scenario/script_file.h"
@@ -48,6 +49,29 @@ TEST(ScenarioScripts, MalformedLinesEndWithTheirLineNamed) {
     EXPECT_EQ(code, kExitUsage) << line;
     EXPECT_EQ(out.str().rfind("error at line 2: ", 0), 0u) << line << " printed " << out.str();
   }
+}
+
+// A driver whose user folder cannot be found, as on a system that has none.
+class NoLocalAppData final : public ModelDriver {
+ public:
+  NoLocalAppData() { files_.SetLocalAppData(""); }
+  FileSystem& Files() override { return files_; }
+
+ private:
+  MemoryFileSystem files_;
+};
+
+// The program's services failing where no command reports it (a user folder that cannot be
+// found) end the run as a wrong line does, not with a crash.
+TEST(ScenarioScripts, ServicesThatFailEndTheRunWithTheirLineNamed) {
+  std::ostringstream shown;
+  EXPECT_EQ(RunScriptText(
+                "start\nmenu restore\nprint messages\n", ".",
+                [] { return std::make_unique<NoLocalAppData>(); }, shown),
+            kExitUsage);
+  EXPECT_EQ(shown.str(),
+            "error at line 3: Cannot find the folder \"%LOCALAPPDATA%\": The system "
+            "cannot find the path specified.\n");
 }
 
 }  // namespace

@@ -137,6 +137,31 @@ TEST_F(SafetyWin32Test, FileServicesAndTheSystemsReasons) {
   EXPECT_GE(files_.Now().year, 2020);
 }
 
+// Links planted where the backups go: a backup refuses the folder that is one, and a file that is
+// one is neither listed nor read. Skipped where the system cannot make symbolic links (Windows XP,
+// no privilege) or does not report them as reparse points.
+TEST_F(SafetyWin32Test, LinksAreNeitherFollowedNorListed) {
+  using MakeLink = BOOLEAN(WINAPI*)(const char*, const char*, DWORD);
+  const auto make_link = reinterpret_cast<MakeLink>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("kernel32.dll"), "CreateSymbolicLinkA")));
+  const std::string quellon = folder_ + "\\Local\\Quellon";
+  const std::string elsewhere = folder_ + "\\elsewhere";
+  files_.MakeFolders(folder_ + "\\Local");
+  files_.MakeFolders(elsewhere);
+  files_.Write(elsewhere + "\\a.reg", "REGEDIT4\r\n");
+  if (!make_link || !make_link(quellon.c_str(), elsewhere.c_str(), 1 /* a folder */) ||
+      !files_.IsLink(quellon))
+    GTEST_SKIP() << "no symbolic links on this system";
+  BackupStore backups(files_);
+  EXPECT_THROW(TakeBackup(registry_, CardCatalogue(), backups), BackupError);
+  EXPECT_EQ(std::vector<std::string>{"a.reg"}, files_.List(elsewhere));
+
+  const std::string link = folder_ + "\\quellon-2000-01-01_000000.reg";
+  ASSERT_TRUE(make_link(link.c_str(), (elsewhere + "\\a.reg").c_str(), 0));
+  EXPECT_TRUE(files_.List(folder_).empty());
+  EXPECT_THROW(files_.Read(link), FileError);
+}
+
 // A backup as the system's tools restore it: reg import and regedit /s bring back every value,
 // and delete the one that was missing.
 TEST_F(SafetyWin32Test, TheSystemsToolsRestoreQuellonsBackups) {

@@ -7,6 +7,7 @@
 #include "pages/box_row.h"
 #include "pages/shared_help.h"
 #include "pages/slider_row.h"
+#include "pages/table_check.h"
 #include "settings/pvr150_values.h"
 
 namespace quellon::fr150 {
@@ -254,5 +255,12 @@ inline constexpr SliderDef kMotionBlur{
                        "applications.\r\rRange: "),
     .reacts = kSaveFocus,
     .visible = false};
+
+static_assert(PageTableIsSound({Summary(kTunerVolume), Summary(kLineInLeft), Summary(kLineInRight),
+                                Summary(kAutoGain), Summary(kAgcTarget), Summary(kSharpness),
+                                Summary(kBrightness), Summary(kContrast), Summary(kSaturation),
+                                Summary(kHue), Summary(kSetFilter), Summary(kSetWintv2kProcamp),
+                                Summary(kMotionBlur)},
+                               kPageWidth, kPageHeight));
 
 }  // namespace quellon::fr150

@@ -5,7 +5,7 @@ namespace quellon {
 TFr150b::TFr150b(ui::Control* parent, PageHost& host) : Page("Frame150b", parent, host) {
   using namespace fr150b;
   SetBounds({0, 0, 479, 394});
-  GroupBox1.SetBounds({4, 4, 437, 193});
+  GroupBox1.SetBounds(kGroup);
   GroupBox1.SetCaption("Picture");
   Label10.SetBounds({kSaveLeft - 32, 0, 72, 13});
   Label10.SetCaption("Save setting");

@@ -7,6 +7,7 @@
 #include "pages/box_row.h"
 #include "pages/filter_list_row.h"
 #include "pages/slider_row.h"
+#include "pages/table_check.h"
 #include "settings/pvr150_advanced_values.h"
 
 namespace quellon::fr150b {
@@ -14,7 +15,8 @@ namespace quellon::fr150b {
 // The captions reach as far right as the control beside them allows, so that they keep their last
 // letters in bold and under fonts wider than Tahoma 8pt (the system's message font on newer
 // systems). Only the empty space to their right becomes part of their hover regions.
-inline constexpr int kStaticBoxWidth = 160;     // the box sits at its right end
+inline constexpr ui::Rect kGroup{4, 4, 437, 193};  // the group box the rows stand in
+inline constexpr int kStaticBoxWidth = 160;        // the box sits at its right end
 inline constexpr int kControlLeft = 156;        // sliders and lists, right of the longest caption
 inline constexpr int kLevelCaptionWidth = 142;  // up to the slider
 inline constexpr int kListCaptionWidth = 140;   // up to the list
@@ -128,5 +130,10 @@ inline constexpr FilterListDef kEncoderList{
         "settings\r\rSettings iclude advanced filter setting, like the temporal, spatial and "
         "median filters\r\rThese settings are saved upon reboot\r\rUsage: Select the proper "
         "Encoder filter, and click the \"Open\" button")};
+
+static_assert(PageTableIsSound({Summary(kStaticTemporal), Summary(kTemporalLevel),
+                                Summary(kStaticSpatial), Summary(kSpatialLevel),
+                                Summary(kCaptureList), Summary(kEncoderList)},
+                               kGroup.width, kGroup.height));
 
 }  // namespace quellon::fr150b

@@ -6,9 +6,9 @@ namespace quellon {
 
 TFr250::TFr250(ui::Control* parent, PageHost& host) : Page("Frame250", parent, host) {
   using namespace fr250;
-  SetBounds({0, 0, 480, 320});
+  SetBounds({0, 0, kPageWidth, kPageHeight});
   GroupBox1.SetCaption("Livetv / Recording");
-  GroupBox1.SetBounds({0, 0, 480, 320});
+  GroupBox1.SetBounds({0, 0, kPageWidth, kPageHeight});
   Label1.SetCaption("Save setting");
   Label1.SetBounds({kSaveLeft - 26, 18, 70, 13});
   Bevel1.SetBounds({kRuleLeft, kLineInTop + kRowStep + 4, kRuleWidth, 2});

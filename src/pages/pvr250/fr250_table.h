@@ -7,6 +7,7 @@
 #include "pages/filter_list_row.h"
 #include "pages/shared_help.h"
 #include "pages/slider_row.h"
+#include "pages/table_check.h"
 #include "settings/pvr250_values.h"
 
 namespace quellon::fr250 {
@@ -18,6 +19,8 @@ inline constexpr int kSliderLeft = kColumns.slider_left;
 inline constexpr int kSliderWidth = kColumns.slider_width;
 inline constexpr int kUnitLeft = kColumns.unit_left;
 inline constexpr int kSaveLeft = kColumns.save_left;
+inline constexpr int kPageWidth = 480;  // the group box fills the page
+inline constexpr int kPageHeight = 320;
 inline constexpr int kRuleLeft = 8;
 inline constexpr int kRuleWidth = 464;
 
@@ -119,5 +122,11 @@ inline constexpr SliderDef kGreyedContrast =
 inline constexpr SliderDef kGreyedSaturation =
     Greyed(7, "Label12", "Saturation", kPictureTop + 2 * kRowStep);
 inline constexpr SliderDef kGreyedHue = Greyed(8, "Label13", "Hue", kPictureTop + 3 * kRowStep);
+
+static_assert(PageTableIsSound({Summary(kTunerVolume), Summary(kSharpness), Summary(kClosedCaption),
+                                Summary(kCaptureList), Summary(kGreyedLineIn),
+                                Summary(kGreyedBrightness), Summary(kGreyedContrast),
+                                Summary(kGreyedSaturation), Summary(kGreyedHue)},
+                               kPageWidth, kPageHeight));
 
 }  // namespace quellon::fr250

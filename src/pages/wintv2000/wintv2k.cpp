@@ -3,8 +3,8 @@
 namespace quellon {
 
 TWintv2k::TWintv2k(ui::Control* parent, PageHost& host) : Page("FrameWintv2k", parent, host) {
-  SetBounds({0, 0, 480, 364});
-  GroupBox1.SetBounds({0, 0, 480, 364});
+  SetBounds({0, 0, wintv2k::kPageWidth, wintv2k::kPageHeight});
+  GroupBox1.SetBounds({0, 0, wintv2k::kPageWidth, wintv2k::kPageHeight});
   GroupBox1.SetCaption("Wintv2000");
   Label1.SetCaption("Save setting");
   Label1.SetBounds({388, 18, 84, 13});

@@ -7,9 +7,13 @@
 #include "pages/box_row.h"
 #include "pages/help_entry.h"
 #include "pages/slider_row.h"
+#include "pages/table_check.h"
 #include "settings/wintv2k_values.h"
 
 namespace quellon::wintv2k {
+
+inline constexpr int kPageWidth = 480;  // the group box fills the page
+inline constexpr int kPageHeight = 364;
 
 // The slider rows; they have no unit labels.
 inline constexpr RowColumns kColumns{16, 164, 6, 184, 136, 326, 50, 1, 0, 424, 3};
@@ -118,5 +122,13 @@ constexpr SliderDef Hidden(int number, const char* caption_name, const char* cap
 inline constexpr SliderDef kHiddenBrightness = Hidden(5, "Label7", "Brightness", 276);
 inline constexpr SliderDef kHiddenContrast = Hidden(6, "Label8", "Contrast", 302);
 inline constexpr SliderDef kHiddenSaturation = Hidden(7, "Label9", "Saturation", 328);
+
+// The rows written as code (wintv2k_rows.h) take part with their steps.
+static_assert(PageTableIsSound({StepOnly(kCountryCodeStep), Summary(kSoftwareDecoder),
+                                Summary(kLivePreview), Summary(kTimeshiftChannelChange),
+                                StepOnly(kBufferPathStep), Summary(kDropSpeed),
+                                StepOnly(kSnapshotStep), Summary(kHiddenBrightness),
+                                Summary(kHiddenContrast), Summary(kHiddenSaturation)},
+                               kPageWidth, kPageHeight));
 
 }  // namespace quellon::wintv2k

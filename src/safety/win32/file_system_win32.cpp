@@ -2,10 +2,12 @@
 
 // clang-format off
 #include <windows.h>
-#include <shlobj.h>  // needs the types of windows.h
+#include <ntsecapi.h>  // RtlGenRandom; needs the types of windows.h
+#include <shlobj.h>    // needs the types of windows.h
 // clang-format on
 
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 
 #include "base/win32/handles_win32.h"
@@ -24,10 +26,24 @@ constexpr LONGLONG kLargestRead = 64LL << 20;
   throw FileError(action, path, SystemErrorText(code), code);
 }
 
+// Opens the file itself, never what a link at `path` leads to.
 UniqueFile Open(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
   const HANDLE file = CreateFileA(path.c_str(), access, share, nullptr, disposition,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
   return UniqueFile(file == INVALID_HANDLE_VALUE ? nullptr : file);
+}
+
+bool IsReparsePoint(DWORD attributes) {
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+// ".tmp" and eight hex digits from the system's random numbers: a name nobody can plant before.
+std::string RandomSuffix(const std::string& path) {
+  unsigned long random = 0;
+  if (!RtlGenRandom(&random, sizeof random)) Fail("write", path, ERROR_GEN_FAILURE);
+  char suffix[16];
+  std::snprintf(suffix, sizeof suffix, ".%08lx.tmp", random);
+  return suffix;
 }
 
 bool IsFolder(const std::string& path) {
@@ -113,11 +129,15 @@ std::vector<std::string> Win32FileSystem::List(const std::string& folder) {
   }
   const UniqueFind search(first);
   do {
-    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+    if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0)
       names.emplace_back(found.cFileName);
   } while (FindNextFileA(search.get(), &found));
   if (GetLastError() != ERROR_NO_MORE_FILES) Fail("list the folder", folder);
   return names;
+}
+
+bool Win32FileSystem::IsLink(const std::string& path) {
+  return IsReparsePoint(GetFileAttributesA(Resolve(path).c_str()));
 }
 
 bool Win32FileSystem::Exists(const std::string& path) {
@@ -128,6 +148,9 @@ bool Win32FileSystem::Exists(const std::string& path) {
 std::string Win32FileSystem::Read(const std::string& path) {
   const UniqueFile file = Open(Resolve(path), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
   if (!file) Fail("read", path);
+  BY_HANDLE_FILE_INFORMATION information{};
+  if (!GetFileInformationByHandle(file.get(), &information)) Fail("read", path);
+  if (IsReparsePoint(information.dwFileAttributes)) throw LinkRefused("read", path);
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) Fail("read", path);
   if (size.QuadPart > kLargestRead) {
@@ -149,14 +172,21 @@ std::string Win32FileSystem::Read(const std::string& path) {
 }
 
 // The temporary file beside the target keeps the move on one volume, where it replaces the target
-// in one step.
+// in one step. It is made new (CREATE_NEW) under a random name, so that nothing planted in the
+// folder beforehand, a link least of all, is opened in its place.
 void Win32FileSystem::Write(const std::string& path, std::string_view contents) {
   const std::string target = Resolve(path);
-  const std::string temporary = target + ".tmp";
+  std::string temporary;
+  UniqueFile created;
+  for (int attempt = 0; !created && attempt < 8; ++attempt) {
+    temporary = target + RandomSuffix(path);
+    created = Open(temporary, GENERIC_WRITE, 0, CREATE_NEW);
+    if (!created && GetLastError() != ERROR_FILE_EXISTS) Fail("write", path);
+  }
+  if (!created) Fail("write", path, ERROR_FILE_EXISTS);
   std::optional<FileError> failed;
   {
-    const UniqueFile file = Open(temporary, GENERIC_WRITE, 0, CREATE_ALWAYS);
-    if (!file) Fail("write", path);
+    const UniqueFile file = std::move(created);
     try {
       WriteAll(file.get(), contents, path);
     } catch (const FileError& e) {

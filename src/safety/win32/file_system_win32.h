@@ -19,6 +19,7 @@ class Win32FileSystem : public FileSystem {
   std::string LocalAppData() override;
   void MakeFolders(const std::string& path) override;
   std::vector<std::string> List(const std::string& folder) override;
+  bool IsLink(const std::string& path) override;
   bool Exists(const std::string& path) override;
   std::string Read(const std::string& path) override;
   void Write(const std::string& path, std::string_view contents) override;
