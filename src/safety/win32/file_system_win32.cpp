@@ -15,22 +15,22 @@
 namespace quellon {
 namespace {
 
+using win32::UniqueFile;
 using win32::UniqueFind;
-using UniqueFile = win32::UniqueHandle;
 
 // Larger files are no .reg file the program wrote or will read.
 constexpr LONGLONG kLargestRead = 64LL << 20;
 
-[[noreturn]] void Fail(const std::string& action, const std::string& path,
-                       DWORD code = GetLastError()) {
+// The code comes first and the other arguments build nothing, so that a call written as
+// Fail(GetLastError(), ...) reads the error before anything else can change it.
+[[noreturn]] void Fail(DWORD code, const char* action, const std::string& path) {
   throw FileError(action, path, SystemErrorText(code), code);
 }
 
 // Opens the file itself, never what a link at `path` leads to.
 UniqueFile Open(const std::string& path, DWORD access, DWORD share, DWORD disposition) {
-  const HANDLE file = CreateFileA(path.c_str(), access, share, nullptr, disposition,
-                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
-  return UniqueFile(file == INVALID_HANDLE_VALUE ? nullptr : file);
+  return UniqueFile(CreateFileA(path.c_str(), access, share, nullptr, disposition,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
 }
 
 bool IsReparsePoint(DWORD attributes) {
@@ -40,7 +40,7 @@ bool IsReparsePoint(DWORD attributes) {
 // ".tmp" and eight hex digits from the system's random numbers: a name nobody can plant before.
 std::string RandomSuffix(const std::string& path) {
   unsigned long random = 0;
-  if (!RtlGenRandom(&random, sizeof random)) Fail("write", path, ERROR_GEN_FAILURE);
+  if (!RtlGenRandom(&random, sizeof random)) Fail(ERROR_GEN_FAILURE, "write", path);
   char suffix[16];
   std::snprintf(suffix, sizeof suffix, ".%08lx.tmp", random);
   return suffix;
@@ -66,11 +66,12 @@ void WriteAll(HANDLE file, std::string_view contents, const std::string& path) {
   while (!contents.empty()) {
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(contents.size(), 1u << 20));
     DWORD written = 0;
-    if (!WriteFile(file, contents.data(), chunk, &written, nullptr)) Fail("write", path);
-    if (written == 0) Fail("write", path, ERROR_WRITE_FAULT);
+    if (!WriteFile(file, contents.data(), chunk, &written, nullptr))
+      Fail(GetLastError(), "write", path);
+    if (written == 0) Fail(ERROR_WRITE_FAULT, "write", path);
     contents.remove_prefix(written);
   }
-  if (!FlushFileBuffers(file)) Fail("write", path);
+  if (!FlushFileBuffers(file)) Fail(GetLastError(), "write", path);
 }
 
 }  // namespace
@@ -100,7 +101,7 @@ std::string Win32FileSystem::LocalAppData() {
   const HRESULT found =
       SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer);
   if (found != S_OK || buffer[0] == '\0') {
-    Fail("find the folder", "%LOCALAPPDATA%", static_cast<DWORD>(HRESULT_CODE(found)));
+    Fail(static_cast<DWORD>(HRESULT_CODE(found)), "find the folder", "%LOCALAPPDATA%");
   }
   return buffer;
 }
@@ -111,7 +112,7 @@ void Win32FileSystem::MakeFolders(const std::string& path) {
     const std::string level = full.substr(0, end);
     if (!level.empty() && !CreateDirectoryA(level.c_str(), nullptr)) {
       const DWORD code = GetLastError();
-      if (code != ERROR_ALREADY_EXISTS || !IsFolder(level)) Fail("create the folder", level, code);
+      if (code != ERROR_ALREADY_EXISTS || !IsFolder(level)) Fail(code, "create the folder", level);
     }
     if (end == std::string::npos || end + 1 == full.size()) return;
   }
@@ -121,18 +122,17 @@ std::vector<std::string> Win32FileSystem::List(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA found{};
   const std::string pattern = Resolve(folder) + "\\*";
-  const HANDLE first = FindFirstFileA(pattern.c_str(), &found);
-  if (first == INVALID_HANDLE_VALUE) {
+  const UniqueFind search(FindFirstFileA(pattern.c_str(), &found));
+  if (!search) {
     const DWORD code = GetLastError();
     if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) return names;
-    Fail("list the folder", folder, code);
+    Fail(code, "list the folder", folder);
   }
-  const UniqueFind search(first);
   do {
     if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0)
       names.emplace_back(found.cFileName);
   } while (FindNextFileA(search.get(), &found));
-  if (GetLastError() != ERROR_NO_MORE_FILES) Fail("list the folder", folder);
+  if (GetLastError() != ERROR_NO_MORE_FILES) Fail(GetLastError(), "list the folder", folder);
   return names;
 }
 
@@ -147,12 +147,12 @@ bool Win32FileSystem::Exists(const std::string& path) {
 
 std::string Win32FileSystem::Read(const std::string& path) {
   const UniqueFile file = Open(Resolve(path), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
-  if (!file) Fail("read", path);
+  if (!file) Fail(GetLastError(), "read", path);
   BY_HANDLE_FILE_INFORMATION information{};
-  if (!GetFileInformationByHandle(file.get(), &information)) Fail("read", path);
+  if (!GetFileInformationByHandle(file.get(), &information)) Fail(GetLastError(), "read", path);
   if (IsReparsePoint(information.dwFileAttributes)) throw LinkRefused("read", path);
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size)) Fail("read", path);
+  if (!GetFileSizeEx(file.get(), &size)) Fail(GetLastError(), "read", path);
   if (size.QuadPart > kLargestRead) {
     throw FileError("read", path, "The file is larger than 64 MB.", ERROR_FILE_TOO_LARGE);
   }
@@ -162,7 +162,7 @@ std::string Win32FileSystem::Read(const std::string& path) {
     DWORD got = 0;
     if (!ReadFile(file.get(), contents.data() + done, static_cast<DWORD>(contents.size() - done),
                   &got, nullptr)) {
-      Fail("read", path);
+      Fail(GetLastError(), "read", path);
     }
     if (got == 0) break;  // it shrank meanwhile
     done += got;
@@ -181,9 +181,9 @@ void Win32FileSystem::Write(const std::string& path, std::string_view contents) 
   for (int attempt = 0; !created && attempt < 8; ++attempt) {
     temporary = target + RandomSuffix(path);
     created = Open(temporary, GENERIC_WRITE, 0, CREATE_NEW);
-    if (!created && GetLastError() != ERROR_FILE_EXISTS) Fail("write", path);
+    if (!created && GetLastError() != ERROR_FILE_EXISTS) Fail(GetLastError(), "write", path);
   }
-  if (!created) Fail("write", path, ERROR_FILE_EXISTS);
+  if (!created) Fail(ERROR_FILE_EXISTS, "write", path);
   std::optional<FileError> failed;
   {
     const UniqueFile file = std::move(created);
@@ -201,12 +201,12 @@ void Win32FileSystem::Write(const std::string& path, std::string_view contents) 
                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     const DWORD code = GetLastError();
     DeleteFileA(temporary.c_str());
-    Fail("write", path, code);
+    Fail(code, "write", path);
   }
 }
 
 void Win32FileSystem::Remove(const std::string& path) {
-  if (!DeleteFileA(Resolve(path).c_str())) Fail("delete", path);
+  if (!DeleteFileA(Resolve(path).c_str())) Fail(GetLastError(), "delete", path);
 }
 
 LocalTime Win32FileSystem::Now() {
