@@ -1,8 +1,8 @@
 #pragma once
 // Checks of a page's table that the compiler makes: every row loads and saves at a step of its
 // own, every control number and control name is used once, and every control of a row lies inside
-// the group box the rows stand in. Each table ends with a static_assert of PageTableIsSound, so a
-// row copied and not renumbered, or moved off its page, does not build.
+// the group box the rows stand in. Each table ends with a static_assert that PageTableFault finds
+// none, so a row copied and not renumbered, or moved off its page, does not build.
 
 #include <array>
 #include <cstddef>
@@ -58,22 +58,27 @@ constexpr bool Inside(const ui::Rect& r, int width, int height) {
           r.top + r.height <= height);
 }
 
-constexpr bool PageTableIsSound(std::initializer_list<TableRow> rows, int width, int height) {
+// What is wrong with a table, so that a failing check names it: the compiler shows the comparison
+// it reduced, "(quellon::TableFault::kStepTwice == quellon::TableFault::kNone)".
+enum class TableFault { kNone, kOutsidePage, kStepTwice, kNumberTwice, kNameTwice };
+
+constexpr TableFault PageTableFault(std::initializer_list<TableRow> rows, int width, int height) {
   for (auto a = rows.begin(); a != rows.end(); ++a) {
     for (const ui::Rect& r : a->bounds)
-      if (!Inside(r, width, height)) return false;
+      if (!Inside(r, width, height)) return TableFault::kOutsidePage;
     for (auto b = a + 1; b != rows.end(); ++b) {
-      if (a->step != 0 && a->step == b->step) return false;
-      if (a->number != 0 && a->number == b->number) return false;
+      if (a->step != 0 && a->step == b->step) return TableFault::kStepTwice;
+      if (a->number != 0 && a->number == b->number) return TableFault::kNumberTwice;
     }
     for (std::size_t i = 0; i < a->names.size(); ++i) {
       if (!a->names[i]) continue;
       for (auto b = a; b != rows.end(); ++b)
         for (std::size_t j = b == a ? i + 1 : 0; j < b->names.size(); ++j)
-          if (b->names[j] && std::string_view(a->names[i]) == b->names[j]) return false;
+          if (b->names[j] && std::string_view(a->names[i]) == b->names[j])
+            return TableFault::kNameTwice;
     }
   }
-  return true;
+  return TableFault::kNone;
 }
 
 }  // namespace quellon

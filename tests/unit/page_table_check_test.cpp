@@ -10,30 +10,30 @@ namespace {
 
 TEST(PageTableCheck, RefusesSharedStepsNumbersAndNamesAndRowsOffThePage) {
   using namespace fr150;
-  const auto sound = [](const SliderDef& extra) {
-    return PageTableIsSound({Summary(kTunerVolume), Summary(kAutoGain), Summary(extra)}, kPageWidth,
-                            kPageHeight);
+  const auto fault = [](const SliderDef& extra) {
+    return PageTableFault({Summary(kTunerVolume), Summary(kAutoGain), Summary(extra)}, kPageWidth,
+                          kPageHeight);
   };
-  EXPECT_TRUE(sound(kMotionBlur));
+  EXPECT_EQ(fault(kMotionBlur), TableFault::kNone);
 
   SliderDef copy = kMotionBlur;
   copy.step = kTunerVolume.step;
-  EXPECT_FALSE(sound(copy)) << "a step twice";
+  EXPECT_EQ(fault(copy), TableFault::kStepTwice);
   copy = kMotionBlur;
   copy.number = kTunerVolume.number;
-  EXPECT_FALSE(sound(copy)) << "a control number twice";
+  EXPECT_EQ(fault(copy), TableFault::kNumberTwice);
   copy = kMotionBlur;
   copy.caption_name = kAutoGain.save_name;
-  EXPECT_FALSE(sound(copy)) << "a name of another row";
+  EXPECT_EQ(fault(copy), TableFault::kNameTwice) << "a name of another row";
   copy = kMotionBlur;
   copy.unit_name = copy.caption_name;
-  EXPECT_FALSE(sound(copy)) << "a name twice in one row";
+  EXPECT_EQ(fault(copy), TableFault::kNameTwice) << "a name twice in one row";
   copy = kMotionBlur;
   copy.bounds.save.left = kPageWidth - copy.bounds.save.width + 1;
-  EXPECT_FALSE(sound(copy)) << "past the right edge";
+  EXPECT_EQ(fault(copy), TableFault::kOutsidePage) << "past the right edge";
   copy = kMotionBlur;
   copy.bounds.caption.top = -1;
-  EXPECT_FALSE(sound(copy)) << "above the page";
+  EXPECT_EQ(fault(copy), TableFault::kOutsidePage) << "above the page";
 }
 
 }  // namespace

@@ -256,11 +256,11 @@ inline constexpr SliderDef kMotionBlur{
     .reacts = kSaveFocus,
     .visible = false};
 
-static_assert(PageTableIsSound({Summary(kTunerVolume), Summary(kLineInLeft), Summary(kLineInRight),
-                                Summary(kAutoGain), Summary(kAgcTarget), Summary(kSharpness),
-                                Summary(kBrightness), Summary(kContrast), Summary(kSaturation),
-                                Summary(kHue), Summary(kSetFilter), Summary(kSetWintv2kProcamp),
-                                Summary(kMotionBlur)},
-                               kPageWidth, kPageHeight));
+static_assert(PageTableFault({Summary(kTunerVolume), Summary(kLineInLeft), Summary(kLineInRight),
+                              Summary(kAutoGain), Summary(kAgcTarget), Summary(kSharpness),
+                              Summary(kBrightness), Summary(kContrast), Summary(kSaturation),
+                              Summary(kHue), Summary(kSetFilter), Summary(kSetWintv2kProcamp),
+                              Summary(kMotionBlur)},
+                             kPageWidth, kPageHeight) == TableFault::kNone);
 
 }  // namespace quellon::fr150

@@ -131,9 +131,9 @@ inline constexpr FilterListDef kEncoderList{
         "median filters\r\rThese settings are saved upon reboot\r\rUsage: Select the proper "
         "Encoder filter, and click the \"Open\" button")};
 
-static_assert(PageTableIsSound({Summary(kStaticTemporal), Summary(kTemporalLevel),
-                                Summary(kStaticSpatial), Summary(kSpatialLevel),
-                                Summary(kCaptureList), Summary(kEncoderList)},
-                               kGroup.width, kGroup.height));
+static_assert(PageTableFault({Summary(kStaticTemporal), Summary(kTemporalLevel),
+                              Summary(kStaticSpatial), Summary(kSpatialLevel),
+                              Summary(kCaptureList), Summary(kEncoderList)},
+                             kGroup.width, kGroup.height) == TableFault::kNone);
 
 }  // namespace quellon::fr150b

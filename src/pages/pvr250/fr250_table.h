@@ -123,10 +123,10 @@ inline constexpr SliderDef kGreyedSaturation =
     Greyed(7, "Label12", "Saturation", kPictureTop + 2 * kRowStep);
 inline constexpr SliderDef kGreyedHue = Greyed(8, "Label13", "Hue", kPictureTop + 3 * kRowStep);
 
-static_assert(PageTableIsSound({Summary(kTunerVolume), Summary(kSharpness), Summary(kClosedCaption),
-                                Summary(kCaptureList), Summary(kGreyedLineIn),
-                                Summary(kGreyedBrightness), Summary(kGreyedContrast),
-                                Summary(kGreyedSaturation), Summary(kGreyedHue)},
-                               kPageWidth, kPageHeight));
+static_assert(PageTableFault({Summary(kTunerVolume), Summary(kSharpness), Summary(kClosedCaption),
+                              Summary(kCaptureList), Summary(kGreyedLineIn),
+                              Summary(kGreyedBrightness), Summary(kGreyedContrast),
+                              Summary(kGreyedSaturation), Summary(kGreyedHue)},
+                             kPageWidth, kPageHeight) == TableFault::kNone);
 
 }  // namespace quellon::fr250

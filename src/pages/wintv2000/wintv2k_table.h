@@ -124,11 +124,11 @@ inline constexpr SliderDef kHiddenContrast = Hidden(6, "Label8", "Contrast", 302
 inline constexpr SliderDef kHiddenSaturation = Hidden(7, "Label9", "Saturation", 328);
 
 // The rows written as code (wintv2k_rows.h) take part with their steps.
-static_assert(PageTableIsSound({StepOnly(kCountryCodeStep), Summary(kSoftwareDecoder),
-                                Summary(kLivePreview), Summary(kTimeshiftChannelChange),
-                                StepOnly(kBufferPathStep), Summary(kDropSpeed),
-                                StepOnly(kSnapshotStep), Summary(kHiddenBrightness),
-                                Summary(kHiddenContrast), Summary(kHiddenSaturation)},
-                               kPageWidth, kPageHeight));
+static_assert(PageTableFault({StepOnly(kCountryCodeStep), Summary(kSoftwareDecoder),
+                              Summary(kLivePreview), Summary(kTimeshiftChannelChange),
+                              StepOnly(kBufferPathStep), Summary(kDropSpeed),
+                              StepOnly(kSnapshotStep), Summary(kHiddenBrightness),
+                              Summary(kHiddenContrast), Summary(kHiddenSaturation)},
+                             kPageWidth, kPageHeight) == TableFault::kNone);
 
 }  // namespace quellon::wintv2k
