@@ -4,7 +4,23 @@ namespace quellon {
 namespace {
 
 constexpr const char* kRestingTitle = "Item information:";
+
+// The window's client area, and the place of the pages in it: below the title, left of the help
+// panel's bevel.
+constexpr ui::Rect kClient{0, 0, 800, 544};
+constexpr ui::Rect kTitle{8, 32, 784, 26};
 constexpr int kFrameBelowTitle = 34;
+constexpr int kPanelLeft = 504;
+
+constexpr bool FitsThePageArea(int width, int height) {
+  return kTitle.left + width <= kPanelLeft &&
+         kTitle.top + kFrameBelowTitle + height <= kClient.top + kClient.height;
+}
+// A row added to a page makes it taller; the window does not grow with it.
+static_assert(FitsThePageArea(fr150::kPageWidth, fr150::kPageHeight), "150/500 past the window");
+static_assert(FitsThePageArea(fr250::kPageWidth, fr250::kPageHeight), "250/350 past the window");
+static_assert(FitsThePageArea(wintv2k::kPageWidth, wintv2k::kPageHeight),
+              "Wintv2k past the window");
 
 }  // namespace
 
@@ -25,16 +41,16 @@ void TForm1::LayOut() {
   SetCaption("Quellon");
   // Down to 8 pixels below the lowest buttons, as the title stands 8 below the tabs: on a small
   // screen every pixel of height counts.
-  SetBounds({0, 0, 800, 544});
+  SetBounds(kClient);
   TabControl1.SetTabs({"Intro", "Wintv2k", "250/350", "150/500", "150/500 Advanced"});
   TabControl1.SetBounds({0, 0, 800, 24});
-  TitleLabel.SetBounds({8, 32, 784, 26});
+  TitleLabel.SetBounds(kTitle);
   TitleLabel.SetBold(true);
   TitleLabel.italic = true;
   TitleLabel.font_size = 14;
   IntroLabel.SetBounds({8, 40, 480, 496});
   IntroLabel.word_wrap = true;
-  Bevel1.SetBounds({504, 66, 288, 396});
+  Bevel1.SetBounds({kPanelLeft, 66, 288, 396});
   InfoLabelTitle.SetBounds({512, 74, 272, 40});
   InfoLabelTitle.SetBold(true);
   InfoLabelTitle.italic = true;
