@@ -48,13 +48,15 @@ void TForm1::ImportFromRegFileClick() {
   const std::optional<std::string> file =
       platform.ChooseFile(RegFileDialog(false, "Import from .reg file"));
   if (!file) return;
+  // A file that would be refused is refused before the question, not after a Yes.
+  const Catalogue catalogue = ProgramCatalogue(registry_.api());
+  const CheckedImport checked = CheckImport(catalogue, files_, *file);
   if (!platform.Confirm("Import the settings in \"" + *file +
                         "\" into the registry?\n\nQuellon backs up the settings it changes "
                         "first; \"Restore last backup...\" brings them back."))
     return;
   BackupStore backups(files_);
-  const TransferReport report =
-      ImportSettings(registry_.api(), ProgramCatalogue(registry_.api()), backups, *file);
+  const TransferReport report = ApplyImport(registry_.api(), catalogue, backups, checked);
   platform.ShowMessage(Shown(ImportedText(report)));
   ResetClick();
 }

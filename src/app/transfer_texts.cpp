@@ -7,8 +7,9 @@ std::string Values(std::size_t count) {
   return std::to_string(count) + (count == 1 ? " value" : " values");
 }
 
+// What was done comes first; the backup that undoes it after.
 std::string Report(const TransferReport& report, const std::string& done) {
-  std::string text = "Backup written: " + report.backup + "\n" + done + "\n";
+  std::string text = done + "\nBackup written first: " + report.backup + "\n";
   if (report.skipped.empty()) return text;
   text += "Left out, as Quellon does not write them on this machine now:\n";
   for (const std::string& line : report.skipped) text += "  " + line + "\n";

@@ -11,8 +11,8 @@ namespace quellon {
 
 // "Exported 33 values to "FILE".", then how many keys or values it could not read.
 std::string ExportedText(const ExportReport& report, const std::string& file);
-// "Backup written: PATH", then "Imported 1 value from "FILE"." or "Restored 33 values from NAME.",
-// then the lines a restore left out.
+// "Imported 1 value from "FILE"." or "Restored 33 values from NAME.", then "Backup written first:
+// PATH", then the lines a restore left out.
 std::string ImportedText(const TransferReport& report);
 std::string RestoredText(const TransferReport& report);
 

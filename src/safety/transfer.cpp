@@ -193,27 +193,36 @@ ExportReport ExportSettings(RegistryApi& api, const Catalogue& catalogue, FileSy
   return {CountValues(snapshot.operations), snapshot.unread.size()};
 }
 
-TransferReport ImportSettings(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
-                              const std::string& file) {
-  const std::vector<RegFileOperation> operations = ReadRegFile(backups.files(), file);
-  const std::vector<std::string> outside = Outside(operations, catalogue);
+CheckedImport CheckImport(const Catalogue& catalogue, FileSystem& files, const std::string& file) {
+  CheckedImport checked{file, ReadRegFile(files, file)};
+  const std::vector<std::string> outside = Outside(checked.operations, catalogue);
   if (!outside.empty()) {
     throw ImportRefused("\"" + file +
                         "\" was not imported: it names keys or values outside the settings that "
                         "Quellon writes, so nothing was written:" +
                         Listing(outside));
   }
-  const std::vector<std::string> mistyped = Mistyped(operations, catalogue);
+  const std::vector<std::string> mistyped = Mistyped(checked.operations, catalogue);
   if (!mistyped.empty()) {
     throw ImportRefused("\"" + file +
                         "\" was not imported: it gives settings a type or size that Quellon does "
                         "not write, so nothing was written:" +
                         Listing(mistyped));
   }
-  TransferReport report =
-      BackUpAndApply(api, catalogue, backups, operations, "import of \"" + file + "\"");
-  report.source = file;
+  return checked;
+}
+
+TransferReport ApplyImport(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
+                           const CheckedImport& checked) {
+  TransferReport report = BackUpAndApply(api, catalogue, backups, checked.operations,
+                                         "import of \"" + checked.file + "\"");
+  report.source = checked.file;
   return report;
+}
+
+TransferReport ImportSettings(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
+                              const std::string& file) {
+  return ApplyImport(api, catalogue, backups, CheckImport(catalogue, backups.files(), file));
 }
 
 TransferReport RestoreBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,

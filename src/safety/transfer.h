@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "registry/reg_file.h"
 #include "safety/backup_store.h"
 #include "safety/catalogue.h"
 
@@ -65,7 +66,22 @@ struct ExportReport {
 ExportReport ExportSettings(RegistryApi& api, const Catalogue& catalogue, FileSystem& files,
                             const std::string& file);
 
-// Reads and checks the whole file, takes a backup, then applies the file in its order. Throws
+// A .reg file read whole and found to name only catalogue values, each of a type the program writes
+// there: what an import may apply.
+struct CheckedImport {
+  std::string file;
+  std::vector<RegFileOperation> operations;
+};
+
+// Reads and checks the whole file, writing nothing. Throws FileError or RegistryError for a file
+// it cannot read, ImportRefused for one it refuses, each line named.
+CheckedImport CheckImport(const Catalogue& catalogue, FileSystem& files, const std::string& file);
+
+// Takes a backup, then applies a checked file in its order. Throws BackupError or WriteStopped.
+TransferReport ApplyImport(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
+                           const CheckedImport& checked);
+
+// CheckImport, then ApplyImport. Throws
 // FileError or RegistryError for a file it cannot read (nothing written), ImportRefused,
 // BackupError or WriteStopped.
 TransferReport ImportSettings(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,

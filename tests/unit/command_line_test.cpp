@@ -105,12 +105,12 @@ TEST_F(CommandLineTest, ExportImportRestoreAndTheListOfBackups) {
   EXPECT_EQ(Run({"/import", "two.reg"}), kExitSuccess);
   const std::string backup =
       "C:\\Users\\User\\AppData\\Local\\Quellon\\Backups\\quellon-2026-12-08_145503.reg";
-  EXPECT_EQ(out_, "Backup written: " + backup + "\nImported 1 value from \"two.reg\".\n");
+  EXPECT_EQ(out_, "Imported 1 value from \"two.reg\".\nBackup written first: " + backup + "\n");
   EXPECT_EQ(files_.Read(backup), files_.Read("out.reg"));
 
   EXPECT_EQ(Run({"/restore"}), kExitSuccess);
-  EXPECT_EQ(out_, "Backup written: " + backup.substr(0, backup.size() - 4) +
-                      "_02.reg\nRestored 1 value from quellon-2026-12-08_145503.reg.\n");
+  EXPECT_EQ(out_, "Restored 1 value from quellon-2026-12-08_145503.reg.\nBackup written first: " +
+                      backup.substr(0, backup.size() - 4) + "_02.reg\n");
   EXPECT_EQ(Run({"/export", "again.reg"}), kExitSuccess);
   EXPECT_EQ(files_.Read("again.reg"), files_.Read("out.reg"));
 
