@@ -18,7 +18,7 @@ Command Parse(std::vector<std::string> args) {
 
 constexpr const char* kUsage =
     ". Usage: quellon.exe [/version] [/export FILE] [/import FILE] [/restore [NAME]] [/backups] "
-    "[/?]\n";
+    "[/profile FILE] [/apply FILE] [/dryrun FILE] [/check FILE] [/machine] [/?]\n";
 
 class CommandLineTest : public ::testing::Test {
  protected:
