@@ -9,7 +9,6 @@
 #include "app/console_form.h"
 #include "app/dry_run.h"
 #include "app/profile.h"
-#include "app/profile_text.h"
 #include "app/profile_texts.h"
 #include "safety/transfer.h"
 
@@ -33,7 +32,6 @@ using Chosen = std::function<bool(const ProfileSetting&)>;
 struct DryRun {
   std::vector<CapturingRegistry::Touched> touched;
   std::vector<ValueChange> changes;
-  std::vector<std::pair<std::string, std::optional<std::string>>> loaded;  // before the fill
 };
 
 DryRun RunProfile(const ConsoleServices& services, std::string_view contents,
@@ -43,8 +41,6 @@ DryRun RunProfile(const ConsoleServices& services, std::string_view contents,
   ConsoleForm console(view, files);
   const ProfileSettings settings = SettingsOf(console.form());
   DryRun run;
-  for (const auto& s : settings)
-    run.loaded.emplace_back(s->section() + "\n" + s->name(), s->Shown());
   std::vector<ProfileValue> values = ReadProfile(contents, settings, file);
   std::erase_if(values,
                 [&](const ProfileValue& v) { return !v.setting->option() && !chosen(*v.setting); });
@@ -72,6 +68,41 @@ std::set<std::string> Ids(const std::vector<CapturingRegistry::Touched>& touched
   std::set<std::string> ids;
   for (const auto& t : touched) ids.insert(Id(t.root, t.key, t.name));
   return ids;
+}
+
+// What a save of each named setting alone writes, besides what every save writes.
+std::vector<std::set<std::string>> OwnWrites(const ConsoleServices& services,
+                                             std::string_view contents, const std::string& file,
+                                             const std::vector<ProfileValue>& values,
+                                             const std::set<std::string>& always) {
+  std::vector<std::set<std::string>> writes;
+  for (const ProfileValue& value : values) {
+    const auto same = [&](const ProfileSetting& s) {
+      return s.section() == value.setting->section() && s.name() == value.setting->name();
+    };
+    std::set<std::string> own;
+    if (!value.setting->option())
+      for (const std::string& id : Ids(RunProfile(services, contents, file, same).touched))
+        if (!always.contains(id)) own.insert(id);
+    writes.push_back(std::move(own));
+  }
+  return writes;
+}
+
+// Each change, by the index of the setting that writes its value last in the save's order.
+std::map<std::size_t, std::vector<ValueChange>> Attribute(
+    const std::vector<ValueChange>& changes, const std::vector<ProfileValue>& values,
+    const std::vector<std::set<std::string>>& writes) {
+  std::map<std::size_t, std::vector<ValueChange>> differences;
+  for (const ValueChange& change : changes) {
+    std::optional<std::size_t> last;
+    for (std::size_t i = 0; i < values.size(); ++i)
+      if (writes[i].contains(Id(change.root, change.key, change.name)) &&
+          (!last || values[i].setting->save_rank() > values[*last].setting->save_rank()))
+        last = i;
+    if (last) differences[*last].push_back(change);
+  }
+  return differences;
 }
 
 }  // namespace
@@ -124,38 +155,21 @@ int DryRunCommand(const ConsoleServices& services, const std::string& file, std:
 // every save writes (the encoder flag) belongs to none.
 int CheckProfileCommand(const ConsoleServices& services, const std::string& file,
                         std::string& out) {
-  const auto contents = services.files.Read(file);
+  const std::string contents = services.files.Read(file);
   const DryRun all =
       RunProfile(services, contents, file, [](const ProfileSetting&) { return true; });
-  const DryRun none =
-      RunProfile(services, contents, file, [](const ProfileSetting&) { return false; });
-  const std::set<std::string> always = Ids(none.touched);
-
-  // The named settings, in the order of the pages, each with what a save of it alone writes.
+  std::map<std::size_t, std::vector<ValueChange>> differences;
+  // The named settings in the order of the pages, read against a window of their own.
   CapturingRegistry view(services.registry);
   ReadOnlyFiles files(services.files);
   ConsoleForm console(view, files);
   const ProfileSettings settings = SettingsOf(console.form());
   const std::vector<ProfileValue> values = ReadProfile(contents, settings, file);
-  std::vector<std::set<std::string>> writes;
-  for (const ProfileValue& value : values) {
-    const auto same = [&](const ProfileSetting& s) {
-      return s.section() == value.setting->section() && s.name() == value.setting->name();
-    };
-    std::set<std::string> own;
-    if (!value.setting->option())
-      for (const std::string& id : Ids(RunProfile(services, contents, file, same).touched))
-        if (!always.contains(id)) own.insert(id);
-    writes.push_back(std::move(own));
-  }
-  std::map<std::size_t, std::vector<ValueChange>> differences;  // by index into `values`
-  for (const ValueChange& change : all.changes) {
-    std::optional<std::size_t> last;
-    for (std::size_t i = 0; i < values.size(); ++i)
-      if (writes[i].contains(Id(change.root, change.key, change.name)) &&
-          (!last || values[i].setting->save_rank() > values[*last].setting->save_rank()))
-        last = i;
-    if (last) differences[*last].push_back(change);
+  if (!all.changes.empty()) {
+    const std::set<std::string> always = Ids(
+        RunProfile(services, contents, file, [](const ProfileSetting&) { return false; }).touched);
+    differences =
+        Attribute(all.changes, values, OwnWrites(services, contents, file, values, always));
   }
   if (differences.empty()) {
     out += "This machine holds every setting of \"" + file + "\".\n";
@@ -163,10 +177,7 @@ int CheckProfileCommand(const ConsoleServices& services, const std::string& file
   }
   for (const auto& [index, changes] : differences) {
     const ProfileSetting& setting = *values[index].setting;
-    const auto loaded =
-        std::ranges::find(none.loaded, setting.section() + "\n" + setting.name(),
-                          &std::pair<std::string, std::optional<std::string>>::first);
-    const std::optional<std::string> here = loaded->second;
+    const std::optional<std::string> here = setting.Shown();
     out += "[" + setting.section() + "] " + setting.name() + ": " + (here ? *here : "no value") +
            " on this machine, " + values[index].value + " in the profile\n" +
            ChangesText(changes, "  ");
