@@ -20,12 +20,17 @@ enum class CommandAction {
   kImport,
   kRestore,
   kListBackups,
+  kSaveProfile,
+  kApplyProfile,
+  kDryRun,
+  kCheckProfile,
+  kListMachine,
   kUsageError  // stays last: the switch table is checked against every action before it
 };
 
 struct Command {
   CommandAction action = CommandAction::kShowWindow;
-  std::string argument;  // the FILE of /export and /import, the NAME of /restore
+  std::string argument;  // the FILE of /export, /import and the profiles, the NAME of /restore
   bool has_argument = false;
   std::string usage_error;  // for kUsageError: one line naming the fault and the switches
 };

@@ -31,6 +31,21 @@ inline constexpr Switch kSwitches[] = {
      "takes a backup, then restores the newest backup, or the one named"},
     {"backups", CommandAction::kListBackups, SwitchArgument::kNone, "",
      "lists the backups, newest first"},
+    {"profile", CommandAction::kSaveProfile, SwitchArgument::kRequired, "FILE",
+     "writes every setting of the pages, as this machine holds them, into the settings profile "
+     "FILE"},
+    {"apply", CommandAction::kApplyProfile, SwitchArgument::kRequired, "FILE",
+     "saves the settings the profile FILE names, as \"Save settings\" does (backup first); a "
+     "profile with a bad line is refused whole"},
+    {"dryrun", CommandAction::kDryRun, SwitchArgument::kRequired, "FILE",
+     "lists each registry value that /apply FILE (or /import FILE, for a .reg file) would "
+     "change, and writes nothing"},
+    {"check", CommandAction::kCheckProfile, SwitchArgument::kRequired, "FILE",
+     "ends with exit code 0 when this machine holds every setting of the profile FILE, 1 and "
+     "a list of the differences otherwise"},
+    {"machine", CommandAction::kListMachine, SwitchArgument::kNone, "",
+     "lists the card drivers, the device instances and the closed-caption keys the settings "
+     "go to on this machine"},
     {"?", CommandAction::kShowUsage, SwitchArgument::kNone, "", "shows this text"},
 };
 

@@ -7,6 +7,7 @@
 
 #include "app/command_line.h"
 #include "app/command_switches.h"
+#include "app/profile_commands.h"
 #include "app/transfer_texts.h"
 #include "safety/transfer.h"
 
@@ -23,7 +24,8 @@ void PrintUsage(std::string& out) {
   }
   out +=
       "Backups go to %LOCALAPPDATA%\\Quellon\\Backups, where the newest 50 are kept.\n"
-      "Exit codes: 0 done, 1 failed (the reason is on the error output), 2 wrong arguments.\n";
+      "Exit codes: 0 done, 1 failed (the reason is on the error output) or, for /check, a\n"
+      "difference, 2 wrong arguments.\n";
 }
 
 int ListBackups(FileSystem& files, std::string& out) {
@@ -86,6 +88,16 @@ int RunConsoleCommand(const Command& command, std::string_view version,
       case CommandAction::kImport:
       case CommandAction::kRestore:
         return Transfer(command, services, out);
+      case CommandAction::kSaveProfile:
+        return SaveProfileCommand(services, command.argument, out);
+      case CommandAction::kApplyProfile:
+        return ApplyProfileCommand(services, command.argument, out, err);
+      case CommandAction::kDryRun:
+        return DryRunCommand(services, command.argument, out);
+      case CommandAction::kCheckProfile:
+        return CheckProfileCommand(services, command.argument, out);
+      case CommandAction::kListMachine:
+        return ListMachineCommand(services.registry, out);
       case CommandAction::kShowWindow:
         break;
     }

@@ -99,6 +99,10 @@ void TForm1::ShowInfo(const std::string& title, const std::string& body) {
   InfoLabelContent.SetCaption(body);
 }
 
+void TForm1::ShowRestingInfo() {
+  ShowInfo(kRestingTitle, "");
+}
+
 Page* TForm1::PageAt(int tab_index) {
   switch (tab_index) {
     case 1:

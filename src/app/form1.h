@@ -63,6 +63,10 @@ class TForm1 : public ui::Form, public PageHost {
   void ExportToRegFileClick();
   void ImportFromRegFileClick();
   void RestoreLastBackupClick();
+  // Settings profiles (form1_profiles.cpp): every row as the pages show it into a file, and a
+  // file's settings into the pages with their save boxes ticked, for the user to save.
+  void SaveProfileClick();
+  void ApplyProfileClick();
 
   // The loader and the saver: every page's rows, the pages in the order of PagesInOrder(). The
   // saver first backs up every value the program may write; when that fails it writes nothing
@@ -72,6 +76,8 @@ class TForm1 : public ui::Form, public PageHost {
   // The saver's writes alone, without the backup: for the benchmark that times what the backup
   // adds to a save.
   void WriteSettingsWithoutBackup();
+  // The full path of the backup the last save took; empty before one.
+  const std::string& last_backup() const { return last_backup_; }
 
   // The window's two device operations: listing the card filters of a kind into the kind's list,
   // and opening the `wanted`-th one's property frame (from 1).
@@ -86,6 +92,8 @@ class TForm1 : public ui::Form, public PageHost {
   // PageHost
   ui::Application& app() override { return app_; }
   void ShowInfo(const std::string& title, const std::string& body) override;
+  // The help panel at rest, as the window starts.
+  void ShowRestingInfo();
   ui::Memo& DebugLog() override { return Memo1; }
 
   // The page frame a tab shows; none for "Intro".
@@ -100,6 +108,8 @@ class TForm1 : public ui::Form, public PageHost {
   void SelectFirstEntry(ui::ComboBox& list);
   // The list that listing a device kind fills.
   ui::ComboBox& DeviceListBox(DeviceKind kind);
+
+  std::string last_backup_;
 };
 
 }  // namespace quellon

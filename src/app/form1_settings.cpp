@@ -15,7 +15,8 @@ void TForm1::GetSettingsFromRegistry() {
 
 // One backup per user action: "Save settings" and "Load and Set Defaults" each save once.
 void TForm1::SetSettingsInRegistry() {
-  TakeProgramBackup(registry_.api(), files_);
+  last_backup_.clear();
+  last_backup_ = TakeProgramBackup(registry_.api(), files_);
   WriteSettingsWithoutBackup();
 }
 

@@ -26,7 +26,9 @@ std::string Shown(std::string text) {
 void TForm1::AddSystemMenu() {
   system_menu = {{"Export to .reg file...", [this] { ExportToRegFileClick(); }},
                  {"Import from .reg file...", [this] { ImportFromRegFileClick(); }},
-                 {"Restore last backup...", [this] { RestoreLastBackupClick(); }}};
+                 {"Restore last backup...", [this] { RestoreLastBackupClick(); }},
+                 {"Save settings profile...", [this] { SaveProfileClick(); }},
+                 {"Apply settings profile...", [this] { ApplyProfileClick(); }}};
 }
 
 // Writes only a file: the question is the one the system asks before a file is replaced.

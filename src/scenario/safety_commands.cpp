@@ -2,6 +2,7 @@
 // program's own), the clock that names backups, backups, the program's files, quellon.exe's
 // command line and the window's system menu with the dialogs it opens.
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <cstdio>
@@ -128,7 +129,14 @@ void PrintCatalogue(Driver& driver, const ScriptCatalogue& catalogue, std::ostre
   }
 }
 
-// `menu export FILE|cancel`, `menu import FILE|cancel`, `menu restore`.
+// The menu commands that open a file dialog first, by the script's word for them.
+constexpr std::pair<std::string_view, const char*> kFileMenu[] = {
+    {"export", "Export to .reg file..."},
+    {"import", "Import from .reg file..."},
+    {"profile-save", "Save settings profile..."},
+    {"profile-apply", "Apply settings profile..."}};
+
+// `menu restore`, and `menu WORD FILE|cancel` for the commands above.
 void Menu(Driver& driver, const Command& c) {
   NeedCount(c, 2, 3);
   const std::string& command = c.tokens[1];
@@ -136,13 +144,14 @@ void Menu(Driver& driver, const Command& c) {
     NeedCount(c, 2, 2);
     return driver.ChooseMenu("Restore last backup...");
   }
-  if (command != "export" && command != "import")
-    throw UsageError("unknown command 'menu " + command + "'");
+  const auto chosen = std::ranges::find(kFileMenu, std::string_view(command),
+                                        &std::pair<std::string_view, const char*>::first);
+  if (chosen == std::end(kFileMenu)) throw UsageError("unknown command 'menu " + command + "'");
   NeedCount(c, 3, 3);
   const std::string& file = c.tokens[2];
   driver.SetFileResult(file == "cancel" ? std::nullopt
                                         : std::optional<std::string>(ProgramPath(driver, file)));
-  driver.ChooseMenu(command == "export" ? "Export to .reg file..." : "Import from .reg file...");
+  driver.ChooseMenu(chosen->second);
 }
 
 void CatalogueCommand(const Command& c, ScriptCatalogue& catalogue) {
