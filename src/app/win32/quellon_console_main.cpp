@@ -5,8 +5,8 @@
 // lets it write to this console's standard handles, waits for it and ends with its exit code.
 // Without arguments it only starts the window.
 //
-// It is a few system calls, and stays a few kilobytes: no C++ strings, streams or exceptions, whose
-// library code would make it many times larger than what it does. Its buffers, on the stack, are
+// It is a few system calls and stays small: no C++ strings, streams or exceptions of its own, whose
+// library code would make it several times larger than all it does. Its buffers, on the stack, are
 // fixed at the longest path and command line Windows has.
 
 #include <windows.h>
