@@ -16,6 +16,22 @@ target_include_directories(quellon PRIVATE ${QUELLON_GENERATED_DIR})
 target_link_libraries(quellon PRIVATE quellon_app)
 target_compile_options(quellon PRIVATE ${QUELLON_WARNINGS})
 
+# quellon.com: the console front end, a console program that starts quellon.exe from its folder,
+# waits for it and ends with its exit code (src/app/win32/quellon_console_main.cpp). Its resources
+# are quellon.exe's under its own name.
+set(QUELLON_CONSOLE_RESOURCES ${CMAKE_SOURCE_DIR}/src/app/res/quellon_console.rc)
+set_source_files_properties(${QUELLON_CONSOLE_RESOURCES} PROPERTIES OBJECT_DEPENDS
+  "${QUELLON_GENERATED_DIR}/quellon.manifest;${QUELLON_GENERATED_DIR}/quellon_version.h;\
+${CMAKE_SOURCE_DIR}/src/app/res/quellon.ico;${CMAKE_SOURCE_DIR}/src/app/res/quellon.rc")
+add_executable(quellon-console src/app/win32/quellon_console_main.cpp ${QUELLON_CONSOLE_RESOURCES})
+# The import library MinGW writes for every exe gets a name of its own, not quellon.exe's.
+set_target_properties(quellon-console PROPERTIES OUTPUT_NAME quellon SUFFIX .com
+                                                 ARCHIVE_OUTPUT_NAME quellon-console)
+target_include_directories(quellon-console PRIVATE ${QUELLON_GENERATED_DIR})
+target_link_libraries(quellon-console PRIVATE quellon_base)
+target_link_options(quellon-console PRIVATE -mconsole)
+target_compile_options(quellon-console PRIVATE ${QUELLON_WARNINGS})
+
 # The stand-in card filter that test and demo prefixes register in place of the cards' drivers.
 add_subdirectory(${CMAKE_SOURCE_DIR}/tools/standin_filter ${CMAKE_BINARY_DIR}/tools/standin_filter)
 
