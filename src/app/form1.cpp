@@ -28,6 +28,7 @@ void TForm1::LayOut() {
   SetBounds({0, 0, 800, 544});
   TabControl1.SetTabs({"Intro", "Wintv2k", "250/350", "150/500", "150/500 Advanced"});
   TabControl1.SetBounds({0, 0, 800, 24});
+  TabControl1.SetAccessibleName("Pages");
   TitleLabel.SetBounds({8, 32, 784, 26});
   TitleLabel.SetBold(true);
   TitleLabel.italic = true;
