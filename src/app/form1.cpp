@@ -44,6 +44,7 @@ void TForm1::LayOut() {
   SetBounds(kClient);
   TabControl1.SetTabs({"Intro", "Wintv2k", "250/350", "150/500", "150/500 Advanced"});
   TabControl1.SetBounds({0, 0, 800, 24});
+  TabControl1.SetAccessibleName("Pages");
   TitleLabel.SetBounds(kTitle);
   TitleLabel.SetBold(true);
   TitleLabel.italic = true;

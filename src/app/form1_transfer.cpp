@@ -24,11 +24,20 @@ std::string Shown(std::string text) {
 }  // namespace
 
 void TForm1::AddSystemMenu() {
-  system_menu = {{"Export to .reg file...", [this] { ExportToRegFileClick(); }},
-                 {"Import from .reg file...", [this] { ImportFromRegFileClick(); }},
-                 {"Restore last backup...", [this] { RestoreLastBackupClick(); }},
-                 {"Save settings profile...", [this] { SaveProfileClick(); }},
-                 {"Apply settings profile...", [this] { ApplyProfileClick(); }}};
+  // Access keys the system's own commands (Restore, Move, Size, Minimize, Maximize, Close) leave
+  // free.
+  system_menu = {{"&Export to .reg file...", [this] { ExportToRegFileClick(); }},
+                 {"&Import from .reg file...", [this] { ImportFromRegFileClick(); }},
+                 {"Restore last &backup...", [this] { RestoreLastBackupClick(); }},
+                 {"Save settings &profile...", [this] { SaveProfileClick(); }},
+                 {"&Apply settings profile...", [this] { ApplyProfileClick(); }}};
+  // The buttons stay disabled; their hints say where their commands are.
+  const auto use = [this](std::size_t command) {
+    return "Use " + ui::WithoutAccessKeys(system_menu[command].caption) +
+           " in the window menu (Alt+Space)";
+  };
+  Button3.SetHint(use(1));
+  Button4.SetHint(use(0));
 }
 
 // Writes only a file: the question is the one the system asks before a file is replaced.

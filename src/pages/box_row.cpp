@@ -13,6 +13,7 @@ BoxRow::BoxRow(Page& page, ui::Control& parent, const BoxDef& def)
   box.caption_left = true;
   box.SetChecked(def.design_checked);
   box.SetBounds(def.box_bounds);
+  if (save) save->SetAccessibleName(SaveBoxName(def.caption));
 
   EnterOnFocus(box);
   if (def.reacts & kClick) box.OnClick = [this] { Enter(); };

@@ -16,6 +16,9 @@ FilterListRow::FilterListRow(Page& page, ui::Control& parent, const FilterListDe
   list.SetBounds(def.list_bounds);
   open.SetCaption("Open");
   open.SetBounds(def.button_bounds);
+  // Every list has an "Open" of its own: a screen reader tells them apart by the list they open.
+  list.SetAccessibleName(def.caption);
+  open.SetAccessibleName(std::string("Open ") + def.caption);
   EnterOnFocus(list);
   open.OnClick = [this] { OpenChosen(); };
   Hover(caption);
@@ -23,6 +26,7 @@ FilterListRow::FilterListRow(Page& page, ui::Control& parent, const FilterListDe
   if (!save) return;
   save->SetVisible(false);
   save->SetEnabled(false);
+  save->SetAccessibleName(SaveBoxName(def.caption));
   Hover(*save);
 }
 

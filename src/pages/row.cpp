@@ -20,6 +20,10 @@ void Row::Hover(const ui::Control& control) {
   page_.AddHover(control, *this);
 }
 
+std::string SaveBoxName(const std::string& caption) {
+  return "Save " + caption;
+}
+
 std::unique_ptr<ui::CheckBox> OptionalCheckBox(ui::Control& parent, const char* name,
                                                const ui::Rect& bounds) {
   if (!name) return nullptr;

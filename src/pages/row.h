@@ -5,6 +5,7 @@
 // the save) are loops over its rows.
 
 #include <memory>
+#include <string>
 
 #include "pages/load_save.h"
 #include "ui/controls.h"
@@ -60,6 +61,9 @@ class Row {
   Page& page_;
   int step_;
 };
+
+// What a screen reader calls the save box of the row captioned `caption`.
+std::string SaveBoxName(const std::string& caption);
 
 // A check box that some rows have and others do not: none without a name.
 std::unique_ptr<ui::CheckBox> OptionalCheckBox(ui::Control& parent, const char* name,

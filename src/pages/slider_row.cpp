@@ -56,6 +56,10 @@ SliderControls::SliderControls(ui::Control& parent, const SliderDef& def)
   edit.SetBounds(def.bounds.edit);
   if (def.filled) edit.SetText(std::to_string(def.design));
   save.SetBounds(def.bounds.save);
+  // The slider and its value box have no caption of their own: a screen reader reads the row's.
+  slider.SetAccessibleName(def.caption);
+  edit.SetAccessibleName(def.caption);
+  save.SetAccessibleName(SaveBoxName(def.caption));
   for (ui::Control* c : {static_cast<ui::Control*>(&caption), static_cast<ui::Control*>(&slider),
                          static_cast<ui::Control*>(&edit), static_cast<ui::Control*>(unit.get()),
                          static_cast<ui::Control*>(&save)}) {

@@ -116,8 +116,9 @@ void ModelDriver::PointAt(const std::string& control, std::optional<ui::Point> o
 
 void ModelDriver::ChooseMenu(const std::string& caption) {
   const std::vector<ui::MenuCommand>& menu = Form().system_menu;
-  const auto chosen = std::find_if(menu.begin(), menu.end(),
-                                   [&](const ui::MenuCommand& c) { return c.caption == caption; });
+  const auto chosen = std::find_if(menu.begin(), menu.end(), [&](const ui::MenuCommand& c) {
+    return ui::WithoutAccessKeys(c.caption) == caption;
+  });
   if (chosen == menu.end()) throw UsageError("the system menu has no command " + Quote(caption));
   app_.Run(chosen->run);
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/geometry.h"
@@ -84,6 +85,16 @@ class Control {
   void SetBold(bool b);
   const std::string& caption() const { return caption_; }
   void SetCaption(const std::string& c);
+  // What a screen reader calls the control: its own accessible name, or else its caption. Rows
+  // name the controls that have no caption of their own after the row.
+  const std::string& AccessibleName() const {
+    return accessible_name_.empty() ? caption_ : accessible_name_;
+  }
+  void SetAccessibleName(std::string name) { accessible_name_ = std::move(name); }
+  // A short text shown while the pointer rests on the control, also while it is disabled. Set
+  // before the control's window is made.
+  const std::string& hint() const { return hint_; }
+  void SetHint(std::string hint) { hint_ = std::move(hint); }
 
   // Visible and enabled here and in every container above.
   bool Showing() const;
@@ -125,6 +136,8 @@ class Control {
   bool enabled_ = true;
   bool bold_ = false;
   std::string caption_;
+  std::string accessible_name_;
+  std::string hint_;
   ControlObserver* observer_ = nullptr;
 };
 

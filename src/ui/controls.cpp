@@ -5,6 +5,15 @@
 
 namespace quellon::ui {
 
+std::string WithoutAccessKeys(const std::string& caption) {
+  std::string text;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+    text += caption[i];
+  }
+  return text;
+}
+
 void CheckBox::SetChecked(bool c) {
   if (c == checked_) return;
   checked_ = c;

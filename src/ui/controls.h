@@ -10,11 +10,15 @@
 
 namespace quellon::ui {
 
-// A command of the window's system menu (Alt+Space).
+// A command of the window's system menu (Alt+Space). An '&' in its caption marks the access key
+// that follows it ("&&" is an '&' of the text).
 struct MenuCommand {
   std::string caption;
   Handler run;
 };
+
+// A menu caption as the user reads it: without its access key marks.
+std::string WithoutAccessKeys(const std::string& caption);
 
 class Form : public Control {
  public:

@@ -95,6 +95,12 @@ struct TaskMemFreer {
 template <class T>
 using TaskMem = std::unique_ptr<T, TaskMemFreer>;
 
+// A string a COM call handed over (SysAllocString), such as an accessible object's name.
+struct BstrFreer {
+  void operator()(OLECHAR* text) const { SysFreeString(text); }
+};
+using UniqueBstr = std::unique_ptr<OLECHAR, BstrFreer>;
+
 // An item list the shell allocated (SHBrowseForFolderA): it goes back to the shell's allocator.
 struct ShellFree {
   void operator()(ITEMIDLIST* list) const {

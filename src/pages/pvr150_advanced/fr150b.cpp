@@ -7,10 +7,12 @@ TFr150b::TFr150b(ui::Control* parent, PageHost& host) : Page("Frame150b", parent
   SetBounds({0, 0, 479, 394});
   GroupBox1.SetBounds(kGroup);
   GroupBox1.SetCaption("Picture");
-  Label10.SetBounds({kSaveLeft - 32, 0, 72, 13});
+  Label10.SetBounds({kSaveLeft - 32, kHeadingTop, 72, 13});
   Label10.SetCaption("Save setting");
-  Bevel1.SetBounds({4, 120, kRuleLeft - 4, 2});
-  Bevel2.SetBounds({kRuleLeft, 16, 2, 133});
+  // The divider runs across the box; the rule in front of the save column runs from below the
+  // heading down to it, since the device rows below have no save boxes to show.
+  Bevel1.SetBounds({4, kDividerTop, 437 - 8, 2});
+  Bevel2.SetBounds({kRuleLeft, kStaticTemporalTop, 2, kDividerTop - kStaticTemporalTop});
   static_temporal.box.OnClick = [this] { ApplyStaticRule(); };
   static_spatial.box.OnClick = [this] { ApplyStaticRule(); };
 }

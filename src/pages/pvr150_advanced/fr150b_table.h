@@ -15,7 +15,6 @@ namespace quellon::fr150b {
 // The captions reach as far right as the control beside them allows, so that they keep their last
 // letters in bold and under fonts wider than Tahoma 8pt (the system's message font on newer
 // systems). Only the empty space to their right becomes part of their hover regions.
-inline constexpr ui::Rect kGroup{4, 4, 437, 193};  // the group box the rows stand in
 inline constexpr int kStaticBoxWidth = 160;        // the box sits at its right end
 inline constexpr int kControlLeft = 156;        // sliders and lists, right of the longest caption
 inline constexpr int kLevelCaptionWidth = 142;  // up to the slider
@@ -23,14 +22,31 @@ inline constexpr int kListCaptionWidth = 140;   // up to the list
 inline constexpr int kValueLeft = 312;          // the value boxes, right of the sliders
 inline constexpr int kRuleLeft = 373;           // the vertical line in front of the save column
 inline constexpr int kSaveLeft = 392;           // the save boxes
+// The device lists reach up to their "Open" buttons, which end before the save column: wide
+// enough for the lists' headings ("-> Select Capture Source") under the wider system fonts.
+inline constexpr int kOpenWidth = 45;
+inline constexpr int kListWidth = kSaveLeft - 4 - kOpenWidth - 3 - kControlLeft;
+
+// Rows: the top of each row's tallest control. The "Save setting" heading stands below the
+// group box's caption line and above the first row.
+inline constexpr int kHeadingTop = 12;
+inline constexpr int kStaticTemporalTop = 26;
+inline constexpr int kTemporalLevelTop = kStaticTemporalTop + 23;
+inline constexpr int kStaticSpatialTop = kTemporalLevelTop + 29;
+inline constexpr int kSpatialLevelTop = kStaticSpatialTop + 20;
+inline constexpr int kDividerTop = kSpatialLevelTop + 28;  // the line below the filter rows
+inline constexpr int kCaptureListTop = kDividerTop + 8;
+inline constexpr int kEncoderListTop = kCaptureListTop + 32;
+inline constexpr int kGroupHeight = kEncoderListTop + 33;
+inline constexpr ui::Rect kGroup{4, 4, 437, kGroupHeight};  // the group box the rows stand in
 
 inline constexpr BoxDef kStaticTemporal{
     .step = 1,
     .box_name = "StatTemp",
     .caption = "Static Temporal Filter",
     .save_name = "StatTempCheck",
-    .box_bounds = {10, 20, kStaticBoxWidth, 17},
-    .save_bounds = {kSaveLeft, 20, 17, 17},
+    .box_bounds = {10, kStaticTemporalTop, kStaticBoxWidth, 17},
+    .save_bounds = {kSaveLeft, kStaticTemporalTop, 17, 17},
     .design_checked = true,
     .help = FixedHelp("Set static or dynamic temporal filtering",
                       "This setting set temporal filtering to static or dynamic.  If static is set "
@@ -47,11 +63,11 @@ inline constexpr SliderDef kTemporalLevel{
     .min = 0,
     .max = 31,
     .design = 8,
-    .bounds = {{12, 48, kLevelCaptionWidth, 13},
-               {kControlLeft, 43, 150, 26},
-               {kValueLeft, 44, 33, 21},
+    .bounds = {{12, kTemporalLevelTop + 5, kLevelCaptionWidth, 13},
+               {kControlLeft, kTemporalLevelTop, 150, 26},
+               {kValueLeft, kTemporalLevelTop + 1, 33, 21},
                {},
-               {kSaveLeft, 43, 17, 17}},
+               {kSaveLeft, kTemporalLevelTop, 17, 17}},
     .help = RangedHelp("Temporal filtering / Motion blur",
                        "This setting changes the Temporal filtering / Motion blur, in wintv2k and "
                        "some third party applications.\r\rRange: "),
@@ -65,8 +81,8 @@ inline constexpr BoxDef kStaticSpatial{
     .box_name = "StatSpat",
     .caption = "Static Spatial Filter",
     .save_name = "StatSpatCheck",
-    .box_bounds = {10, 72, kStaticBoxWidth, 17},
-    .save_bounds = {kSaveLeft, 72, 17, 17},
+    .box_bounds = {10, kStaticSpatialTop, kStaticBoxWidth, 17},
+    .save_bounds = {kSaveLeft, kStaticSpatialTop, 17, 17},
     .design_checked = true,
     .help = FixedHelp("Set static or dynamic Spatial filtering",
                       "This setting set Spatial filtering to static or dynamic.  If static is set "
@@ -82,11 +98,11 @@ inline constexpr SliderDef kSpatialLevel{
     .min = 0,
     .max = 15,
     .design = 0,
-    .bounds = {{12, 96, kLevelCaptionWidth, 13},
-               {kControlLeft, 92, 150, 25},
-               {kValueLeft, 92, 33, 21},
+    .bounds = {{12, kSpatialLevelTop + 4, kLevelCaptionWidth, 13},
+               {kControlLeft, kSpatialLevelTop, 150, 25},
+               {kValueLeft, kSpatialLevelTop, 33, 21},
                {},
-               {kSaveLeft, 96, 17, 17}},
+               {kSaveLeft, kSpatialLevelTop + 4, 17, 17}},
     .help = RangedHelp("Spatial filtering",
                        "This setting changes the Spatial filtering, in wintv2k and some third "
                        "party applications.\r\rRange: "),
@@ -100,10 +116,10 @@ inline constexpr FilterListDef kCaptureList{
     .list_name = "CaptureBox",
     .button_name = "Button1",
     .save_name = "CaptureBoxCheck",
-    .caption_bounds = {12, 132, kListCaptionWidth, 13},
-    .list_bounds = {kControlLeft, 128, 145, 21},
-    .button_bounds = {kControlLeft + 148, 128, 45, 21},
-    .save_bounds = {kSaveLeft, 128, 17, 17},
+    .caption_bounds = {12, kCaptureListTop + 4, kListCaptionWidth, 13},
+    .list_bounds = {kControlLeft, kCaptureListTop, kListWidth, 21},
+    .button_bounds = {kControlLeft + kListWidth + 3, kCaptureListTop, kOpenWidth, 21},
+    .save_bounds = {kSaveLeft, kCaptureListTop, 17, 17},
     .kind = DeviceKind::Pvr150Capture,
     .help = FixedHelp(
         "Capture Filter Settings",
@@ -119,10 +135,10 @@ inline constexpr FilterListDef kEncoderList{
     .list_name = "EncoderBox",
     .button_name = "Button2",
     .save_name = "EncoderBoxCheck",
-    .caption_bounds = {12, 164, kListCaptionWidth, 13},
-    .list_bounds = {kControlLeft, 160, 145, 21},
-    .button_bounds = {kControlLeft + 148, 160, 45, 21},
-    .save_bounds = {kSaveLeft, 160, 17, 17},
+    .caption_bounds = {12, kEncoderListTop + 4, kListCaptionWidth, 13},
+    .list_bounds = {kControlLeft, kEncoderListTop, kListWidth, 21},
+    .button_bounds = {kControlLeft + kListWidth + 3, kEncoderListTop, kOpenWidth, 21},
+    .save_bounds = {kSaveLeft, kEncoderListTop, 17, 17},
     .kind = DeviceKind::Pvr150Encoder,
     .help = FixedHelp(
         "Encoder Settings",

@@ -51,6 +51,8 @@ CountryCodeRow::CountryCodeRow(Page& page, ui::Control& parent)
   Label5.SetBounds({134, 42, 4, 13});
   ForceCountryEdit.SetBounds({144, 38, 56, 21});
   ForceCountryCheck.SetBounds({wintv2k::kSaveColumn, 40, 17, 17});
+  ForceCountryEdit.SetAccessibleName(ForceCountry.caption());
+  ForceCountryCheck.SetAccessibleName(SaveBoxName(ForceCountry.caption()));
 
   for (ui::Control* c :
        {static_cast<ui::Control*>(&ForceCountry), static_cast<ui::Control*>(&ForceCountryEdit),
@@ -104,6 +106,9 @@ BufferPathRow::BufferPathRow(Page& page, ui::Control& parent)
   LiveDirBtn.SetCaption("...");
   LiveDirBtn.SetBounds({388, 200, 24, 21});
   LiveDirCheck.SetBounds({wintv2k::kSaveColumn, 202, 17, 17});
+  LiveDir.SetAccessibleName(Label3.caption());
+  LiveDirBtn.SetAccessibleName("Browse for " + Label3.caption());
+  LiveDirCheck.SetAccessibleName(SaveBoxName(Label3.caption()));
 
   for (ui::Control* c :
        {static_cast<ui::Control*>(&LiveDir), static_cast<ui::Control*>(&LiveDirCheck)}) {
@@ -169,6 +174,10 @@ SnapshotRow::SnapshotRow(Page& page, ui::Control& parent)
   Label6.SetBounds({238, 244, 4, 13});
   VRes.SetBounds({246, 240, 50, 21});
   SnapResCheck.SetBounds({wintv2k::kSaveColumn, 242, 17, 17});
+  // Two boxes under one caption: a screen reader tells them apart by what each holds.
+  Hres.SetAccessibleName(Label4.caption() + " width");
+  VRes.SetAccessibleName(Label4.caption() + " height");
+  SnapResCheck.SetAccessibleName(SaveBoxName(Label4.caption()));
 
   for (ui::Control* c : {static_cast<ui::Control*>(&Hres), static_cast<ui::Control*>(&VRes),
                          static_cast<ui::Control*>(&SnapResCheck)})

@@ -125,7 +125,9 @@ std::vector<std::string> Win32FileSystem::List(const std::string& folder) {
   const UniqueFind search(FindFirstFileA(pattern.c_str(), &found));
   if (!search) {
     const DWORD code = GetLastError();
-    if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND) return names;
+    // A file where the folder belongs holds no backups either; making the folder then says why.
+    if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND || !IsFolder(Resolve(folder)))
+      return names;
     Fail(code, "list the folder", folder);
   }
   do {

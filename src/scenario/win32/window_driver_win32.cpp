@@ -202,8 +202,8 @@ void WindowDriver::Slide(const std::string& control, int position) {
   Pump();
 }
 
-// The command is found by its caption in the window's real system menu, and chosen as the menu
-// would choose it.
+// The command is found by its caption in the window's real system menu, as the user reads it
+// (without its access key marks), and chosen as the menu would choose it.
 void WindowDriver::ChooseMenu(const std::string& caption) {
   const HWND form = mirror_ ? mirror_->form_window() : nullptr;
   if (!form) throw UsageError("the window has not been started");
@@ -212,7 +212,7 @@ void WindowDriver::ChooseMenu(const std::string& caption) {
   for (int i = 0; i < count; ++i) {
     char text[256] = {};
     GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-    if (caption != text) continue;
+    if (caption != ui::WithoutAccessKeys(text)) continue;
     PostMessageA(form, WM_SYSCOMMAND, GetMenuItemID(menu, i), 0);
     Pump();
     return;

@@ -10,6 +10,7 @@
 #include <exception>
 #include <string>
 
+#include "ui/win32/accessible_win32.h"
 #include "ui/win32/mirror_win32.h"
 #include "ui/win32/text_win32.h"
 
@@ -60,6 +61,10 @@ LRESULT Win32Mirror::OnContainerMessage(HWND w, UINT m, WPARAM wp, LPARAM lp) {
         ::SetFocus(form_window_);
       if (on_activate) Dispatch(on_activate);
       return 0;
+    case kDpiChanged:
+      if (w != form_window_) break;
+      ChangeDpi(HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
     case WM_DESTROY:
       if (w == form_window_) PostQuitMessage(0);
       break;
@@ -81,10 +86,29 @@ LRESULT CALLBACK Win32Mirror::ControlProc(HWND w, UINT m, WPARAM wp, LPARAM lp, 
 LRESULT Win32Mirror::OnControlMessage(HWND w, UINT m, WPARAM wp, LPARAM lp, bool* handled) {
   Control* control = ControlOf(w);
   if (!control) return 0;
+  // A screen reader asks the control itself; a drop-down list's edit answers as the system's does.
+  if (m == WM_GETOBJECT && static_cast<LONG>(static_cast<DWORD>(lp)) == OBJID_CLIENT &&
+      w == WindowOf(*control)) {
+    const LRESULT object =
+        NamedClientObject(w, wp, control->AccessibleName(), RoleOf(control->kind()));
+    *handled = object != 0;
+    return object;
+  }
+  if (DrawsFocusCue(*control)) {
+    if (m == WM_PAINT) {
+      *handled = true;
+      const LRESULT result = DefSubclassProc(w, m, wp, lp);
+      PaintFocusCue(w);
+      return result;
+    }
+    // The box draws its focus itself, around its caption, without painting anew.
+    if (m == WM_KILLFOCUS || m == WM_UPDATEUISTATE) InvalidateRect(w, nullptr, TRUE);
+  }
   if (m == WM_SETFOCUS) {
     // Focus messages are sent, not posted, so only the control itself hears of them.
     *handled = true;
     const LRESULT result = DefSubclassProc(w, m, wp, lp);
+    if (DrawsFocusCue(*control)) InvalidateRect(w, nullptr, TRUE);
     if (control->CanTakeFocus() && app_.focused() != control)
       Dispatch([this, control] { app_.SetFocus(*control); });
     return result;

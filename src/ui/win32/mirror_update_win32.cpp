@@ -11,6 +11,7 @@
 #include "base/win32/handles_win32.h"
 #include "ui/win32/drop_down_win32.h"
 #include "ui/win32/mirror_win32.h"
+#include "ui/win32/screen_win32.h"
 #include "ui/win32/text_win32.h"
 
 namespace quellon::ui::win32 {
@@ -114,14 +115,15 @@ void Win32Mirror::ApplyBounds(Control& c, const Native& n) {
   if (&c == &form_) {
     // The model's size is the client area; the frame is added around it.
     RECT outer{0, 0, Scale(r.width), Scale(r.height)};
-    AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongA(n.window, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongA(n.window, GWL_EXSTYLE)));
+    AddFrame(&outer, static_cast<DWORD>(GetWindowLongA(n.window, GWL_STYLE)),
+             static_cast<DWORD>(GetWindowLongA(n.window, GWL_EXSTYLE)), screen_dpi_);
     SetWindowPos(n.window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return;
   }
   const int extra = c.kind() == ControlKind::ComboBox ? Scale(kDropDownHeight) : 0;
   MoveWindow(n.window, Scale(r.left), Scale(r.top), Scale(r.width), Scale(r.height) + extra, TRUE);
+  if (!c.hint().empty()) PlaceHint(n.window);
   if (c.kind() == ControlKind::GroupBox)
     MoveWindow(n.inner, 0, 0, Scale(r.width), Scale(r.height), TRUE);
   if (c.kind() == ControlKind::ComboBox) FitDroppedWidth(n.window, extra);

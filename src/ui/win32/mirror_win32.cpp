@@ -16,6 +16,8 @@ namespace {
 constexpr char kFormClass[] = "QuellonForm";
 constexpr char kPanelClass[] = "QuellonPanel";
 constexpr UINT_PTR kSubclassId = 1;
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 
 // Class name and styles of the native window that stands for a control.
 struct NativeKind {
@@ -64,20 +66,17 @@ NativeKind KindOf(const Control& c) {
 
 }  // namespace
 
-Win32Mirror::Win32Mirror(Application& app, Form& form, HINSTANCE instance, int icon_id)
+Win32Mirror::Win32Mirror(Application& app, Form& form, HINSTANCE instance, int icon_id,
+                         int screen_dpi)
     : app_(app), form_(form), instance_(instance), work_area_(WorkAreaUnderPointer()) {
-  // Not clipping children: the form paints the background that transparent labels stand on.
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  const DWORD ex_style = WS_EX_CONTROLPARENT;
-  // The whole window on the screen: at a DPI too large for it, it is drawn smaller.
-  RECT frame{};
-  AdjustWindowRectEx(&frame, style, FALSE, ex_style);
-  dpi_ = FittingDpi(SystemDpi(), {form.bounds().width, form.bounds().height},
-                    {frame.right - frame.left, frame.bottom - frame.top}, work_area_);
+  screen_dpi_ = screen_dpi ? screen_dpi : SystemDpi();
+  dpi_ = DpiFor(screen_dpi_, work_area_);
   fonts_ = std::make_unique<FontSet>(dpi_);
   RegisterClasses();
-  form_window_ = CreateWindowExA(ex_style, kFormClass, form.caption().c_str(), style, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance_, this);
+  // Not clipping children: the form paints the background that transparent labels stand on.
+  form_window_ =
+      CreateWindowExA(kFormExStyle, kFormClass, form.caption().c_str(), kFormStyle, CW_USEDEFAULT,
+                      CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance_, this);
   if (!form_window_) throw std::runtime_error("Cannot create the main window");
   form_owner_.reset(form_window_);
   SetIcons(icon_id);
@@ -98,6 +97,14 @@ Win32Mirror::~Win32Mirror() {
   for (Control* page : unmade_pages_) page->SetObserver(nullptr);
   on_activate = nullptr;
   form_owner_.reset();
+}
+
+// The whole window on the screen: at a DPI too large for it, it is drawn smaller.
+int Win32Mirror::DpiFor(int screen_dpi, const RECT& work) const {
+  RECT frame{};
+  AddFrame(&frame, kFormStyle, kFormExStyle, screen_dpi);
+  return FittingDpi(screen_dpi, {form_.bounds().width, form_.bounds().height},
+                    {frame.right - frame.left, frame.bottom - frame.top}, work);
 }
 
 void Win32Mirror::RegisterClasses() {
@@ -196,6 +203,7 @@ HWND Win32Mirror::CreateNative(Control& control, HWND parent) {
     SendMessageA(window, TBM_SETLINESIZE, 0, 1);
   }
   Attach(control, window, inner);
+  AddHint(control, window);
   // Focus and keys of everything the user can tab to go through the mirror first.
   const ControlKind k = control.kind();
   if (k != ControlKind::Frame && k != ControlKind::GroupBox && k != ControlKind::Label &&
@@ -246,6 +254,11 @@ void Win32Mirror::Show(int show_command) {
   const int x = work.left + std::max(0L, (work.right - work.left - w) / 2);
   const int y = work.top + std::max(0L, (work.bottom - work.top - h) / 2);
   SetWindowPos(form_window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // Where the system hides keyboard cues until the keyboard is used, the window starts without.
+  BOOL cues = TRUE;
+  if (SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &cues, 0) && !cues)
+    SendMessageA(form_window_, WM_CHANGEUISTATE,
+                 MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
   ShowWindow(form_window_, show_command);
   UpdateWindow(form_window_);
   SetForegroundWindow(form_window_);

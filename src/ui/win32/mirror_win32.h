@@ -18,12 +18,18 @@
 
 namespace quellon::ui::win32 {
 
+// Sent by Windows 8.1 and later when the window lands on a monitor of another DPI; the headers
+// give it only to programs that need those systems, which this one does not.
+inline constexpr UINT kDpiChanged = 0x02E0;
+
 class Win32Mirror : public ControlObserver {
  public:
   // Creates a native window for the form and every control below it, parented like the model.
   // The windows of a page (a frame on the form) that starts hidden are made when it is first
   // shown, with the model's state of then: the window comes up with only what it shows.
-  Win32Mirror(Application& app, Form& form, HINSTANCE instance, int icon_id = 0);
+  // `screen_dpi` is the DPI of the monitor the window starts on; 0 for the system's.
+  Win32Mirror(Application& app, Form& form, HINSTANCE instance, int icon_id = 0,
+              int screen_dpi = 0);
   ~Win32Mirror() override;
   Win32Mirror(const Win32Mirror&) = delete;
   Win32Mirror& operator=(const Win32Mirror&) = delete;
@@ -42,6 +48,7 @@ class Win32Mirror : public ControlObserver {
   Control* ControlOf(HWND window) const;
 
   // Model coordinates are 96-DPI pixels; native ones follow the screen, as far as it has room.
+  int dpi() const { return dpi_; }
   int Scale(int v) const { return MulDiv(v, dpi_, 96); }
   int Unscale(int v) const { return MulDiv(v, 96, dpi_); }
 
@@ -79,6 +86,22 @@ class Win32Mirror : public ControlObserver {
   void Subclass(HWND window);
   void ApplyAll(Control& control);
 
+  // The window moved to a monitor of another DPI: fonts and bounds anew, at the place the
+  // system suggests.
+  void ChangeDpi(int screen_dpi, const RECT& suggested);
+  int DpiFor(int screen_dpi, const RECT& work) const;
+  // Focus rectangles shown from the first key that moves the focus, where the system hides them
+  // until then.
+  void ShowKeyboardCues();
+  // A caption-less check box draws its own focus rectangle: the system draws one only around a
+  // caption.
+  static bool DrawsFocusCue(const Control& c);
+  void PaintFocusCue(HWND window);
+  // The control's hint, in a tooltip that also shows over a disabled control: the tool is the
+  // control's area in its parent, which gets the pointer's messages while the control cannot.
+  void AddHint(const Control& c, HWND window);
+  void PlaceHint(HWND window);
+
   bool TurnPage(bool forward);
   void OnCommand(HWND from, int code);
   void OnScroll(HWND from);
@@ -98,12 +121,14 @@ class Win32Mirror : public ControlObserver {
   Application& app_;
   Form& form_;
   HINSTANCE instance_;
-  RECT work_area_{};  // of the monitor the window is placed on
-  int dpi_ = 96;
+  RECT work_area_{};     // of the monitor the window is placed on
+  int screen_dpi_ = 96;  // of the monitor the window is on
+  int dpi_ = 96;         // what it is drawn at: the screen's, or less where it would not fit
   std::unique_ptr<FontSet> fonts_;
   quellon::win32::UniqueIcon small_icon_;  // declared before the window, so that it outlives it
   HWND form_window_ = nullptr;
   quellon::win32::UniqueWindow form_owner_;
+  HWND tips_ = nullptr;  // owned by the form's window, and destroyed with it
   std::map<const Control*, Native> natives_;
   std::map<HWND, Control*> controls_;
   std::set<Control*> unmade_pages_;  // hidden since the start, no windows yet

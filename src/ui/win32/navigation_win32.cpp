@@ -1,7 +1,8 @@
 // Keyboard navigation as in a dialog: Tab and Shift+Tab walk every control that can take the focus
 // in the model's order; the arrow keys move between neighbouring buttons and check boxes. Controls
-// that want these keys themselves (edits, sliders, lists, the tab strip) keep them. Ctrl+Tab turns
-// the pages as in a property sheet.
+// that want these keys themselves (edits, sliders, lists, the tab strip) keep them. Ctrl+Tab and
+// Ctrl+PageDown turn the pages as in a property sheet. A key that moves the focus shows the focus
+// rectangles, where the system hides them until the keyboard is used.
 
 #include <vector>
 
@@ -41,14 +42,20 @@ bool Win32Mirror::TurnPage(bool forward) {
 
 bool Win32Mirror::Navigate(const MSG& msg) {
   if (msg.message != WM_KEYDOWN) return false;
-  if (msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0 && ControlOf(msg.hwnd))
-    return TurnPage(GetKeyState(VK_SHIFT) >= 0);
   const bool tab = msg.wParam == VK_TAB;
   const bool arrow = msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT || msg.wParam == VK_UP ||
                      msg.wParam == VK_DOWN;
-  if ((!tab && !arrow) || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  const bool page_key = msg.wParam == VK_NEXT || msg.wParam == VK_PRIOR;
+  if (!tab && !arrow && !page_key) return false;
   Control* from = ControlOf(msg.hwnd);
   if (!from) return false;
+  ShowKeyboardCues();
+  // Ctrl+PageDown and Ctrl+PageUp come before a slider's or a list's own use of the keys.
+  if (GetKeyState(VK_CONTROL) < 0) {
+    if (tab) return TurnPage(GetKeyState(VK_SHIFT) >= 0);
+    if (page_key) return TurnPage(msg.wParam == VK_NEXT);
+  }
+  if (page_key || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
   MSG copy = msg;
   const LRESULT wants =
       SendMessageA(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&copy));

@@ -12,6 +12,14 @@ int SystemDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
+void AddFrame(RECT* client, DWORD style, DWORD ex_style, int screen_dpi) {
+  using ForDpi = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto for_dpi = reinterpret_cast<ForDpi>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
+  if (for_dpi && for_dpi(client, style, FALSE, ex_style, static_cast<UINT>(screen_dpi))) return;
+  AdjustWindowRectEx(client, style, FALSE, ex_style);
+}
+
 RECT WorkAreaUnderPointer() {
   POINT pointer{};
   GetCursorPos(&pointer);

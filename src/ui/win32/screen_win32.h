@@ -8,6 +8,10 @@ namespace quellon::ui::win32 {
 
 int SystemDpi();
 
+// Grows `client` by the frame a window of these styles has on a monitor of `screen_dpi`: systems
+// that scale frames per monitor (Windows 10 1607 and later) say how, older ones have one frame.
+void AddFrame(RECT* client, DWORD style, DWORD ex_style, int screen_dpi);
+
 // The work area (the monitor less its task bars) of the monitor that holds the pointer.
 RECT WorkAreaUnderPointer();
 
