@@ -48,6 +48,11 @@ class FileError : public StatusError {
 // does not follow: Cannot use the folder "C:\x": It is a link to another place ...
 FileError LinkRefused(const std::string& action, const std::string& path);
 
+// Why a folder cannot be made where a file of its name stands. The program's own words, as the
+// system's own ("Cannot create a file when that file already exists.") name the wrong thing and
+// differ from one system to the next.
+inline constexpr const char* kFileInTheWay = "A file of that name is in the way.";
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;

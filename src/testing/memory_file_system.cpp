@@ -83,7 +83,7 @@ void MemoryFileSystem::MakeFolders(const std::string& path) {
     if (!FolderExists(key)) {
       CheckWritable(key, "create the folder", level);
       if (files_.count(key))
-        throw FileError("create the folder", level, Reason(kAlreadyExists), kAlreadyExists);
+        throw FileError("create the folder", level, kFileInTheWay, kAlreadyExists);
       folders_.insert(key);
     }
     if (end == std::string::npos) return;

@@ -94,7 +94,7 @@ TEST_F(MainWindow, ASaveThatFailsShowsNoSuccessAndDoesNotReload) {
   ASSERT_EQ(shown.size(), 1u);
   EXPECT_EQ(shown[0].kind, ui::HeadlessPlatform::Shown::Kind::Error);
   EXPECT_EQ(shown[0].text, "The backup failed: Cannot create the folder \"" + local +
-                               "\\Quellon\": Cannot create a file when that file already exists.\n"
+                               "\\Quellon\": A file of that name is in the way.\n"
                                "Nothing was written to the registry.");
   EXPECT_EQ(
       ReadInt("SYSTEM\\CurrentControlSet\\Services\\hcwPP2\\DriverData", "HcwSaveEncoderSettings"),

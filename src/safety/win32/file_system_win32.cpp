@@ -112,7 +112,9 @@ void Win32FileSystem::MakeFolders(const std::string& path) {
     const std::string level = full.substr(0, end);
     if (!level.empty() && !CreateDirectoryA(level.c_str(), nullptr)) {
       const DWORD code = GetLastError();
-      if (code != ERROR_ALREADY_EXISTS || !IsFolder(level)) Fail(code, "create the folder", level);
+      if (code == ERROR_ALREADY_EXISTS && !IsFolder(level))
+        throw FileError("create the folder", level, kFileInTheWay, code);
+      if (code != ERROR_ALREADY_EXISTS) Fail(code, "create the folder", level);
     }
     if (end == std::string::npos || end + 1 == full.size()) return;
   }
