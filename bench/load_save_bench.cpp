@@ -7,12 +7,12 @@
 #include <string>
 
 #include "app/form1.h"
+#include "devices/no_devices.h"
 #include "settings/device_keys.h"
 #include "settings/keys.h"
 #include "testing/headless_platform.h"
 #include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
-#include "testing/no_devices.h"
 
 namespace {
 

@@ -27,12 +27,12 @@
 
 #include "app/form1.h"
 #include "bare_registry_win32.h"
+#include "devices/no_devices.h"
 #include "registry/win32/registry_win32.h"
 #include "registry_bench_calls.h"
 #include "registry_bench_machine_win32.h"
 #include "testing/headless_platform.h"
 #include "testing/memory_file_system.h"
-#include "testing/no_devices.h"
 
 namespace {
 

@@ -19,13 +19,13 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "devices/no_devices.h"
 #include "full_save.h"
 #include "registry/win32/registry_win32.h"
 #include "safety/program_catalogue.h"
 #include "safety/transfer.h"
 #include "safety/win32/file_system_win32.h"
 #include "testing/headless_platform.h"
-#include "testing/no_devices.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 
 #include "app/form1.h"
 #include "app/profile.h"
+#include "devices/no_devices.h"
 #include "testing/headless_platform.h"
 #include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
-#include "testing/no_devices.h"
 
 namespace {
 

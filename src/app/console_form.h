@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/form1.h"
-#include "devices/device_system.h"
+#include "devices/no_devices.h"
 #include "ui/application.h"
 #include "ui/platform.h"
 
@@ -30,19 +30,6 @@ class ConsolePlatform : public ui::Platform {
   std::vector<std::string> errors;
 };
 
-// A system without devices: no category lists any, and no filter graph can be made.
-class NoDeviceSystem : public DeviceSystem {
- public:
-  std::vector<DeviceProperties> EnumerateCategory(const Guid&) override { return {}; }
-  std::unique_ptr<DeviceMoniker> MonikerAt(const Guid&, int) override { return nullptr; }
-  Guid ClsidFromString(const std::string& text) override;
-  std::unique_ptr<GraphManager> CreateFilterGraph() override { return nullptr; }
-  [[nodiscard]] bool ShowPropertyFrame(const std::string&, LiveFilter&,
-                                       const std::vector<Guid>&) override {
-    return false;
-  }
-};
-
 // The window, made and activated (so loaded) over `registry`. A save through it takes its backup
 // in `files`. "Set Capture Filter" is unticked: a console command never acts on a device.
 class ConsoleForm {
@@ -56,7 +43,7 @@ class ConsoleForm {
  private:
   ConsolePlatform platform_;
   ui::Application app_{platform_};
-  NoDeviceSystem devices_;
+  NoDevices devices_;
   TForm1 form_;
 };
 

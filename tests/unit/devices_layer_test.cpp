@@ -7,7 +7,7 @@
 
 #include "devices/device_error.h"
 #include "devices/device_search.h"
-#include "testing/no_devices.h"
+#include "devices/no_devices.h"
 #include "testing/simulated_devices.h"
 
 namespace quellon {

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "devices/no_devices.h"
 #include "testing/faulty_registry.h"
 #include "testing/headless_platform.h"
 #include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
-#include "testing/no_devices.h"
 
 namespace quellon {
 namespace {

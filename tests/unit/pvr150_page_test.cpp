@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "devices/no_devices.h"
 #include "testing/headless_platform.h"
 #include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
-#include "testing/no_devices.h"
 
 namespace quellon {
 namespace {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/form1.h"
+#include "devices/no_devices.h"
 #include "full_save.h"
 #include "registry/registry_util.h"
 #include "safety/program_catalogue.h"
@@ -17,7 +18,6 @@
 #include "testing/headless_platform.h"
 #include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
-#include "testing/no_devices.h"
 
 namespace quellon {
 namespace {

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "app/form1.h"
+#include "devices/no_devices.h"
 #include "pages/wintv2000/buffer_path.h"
 #include "testing/faulty_registry.h"
 #include "testing/headless_platform.h"
 #include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
-#include "testing/no_devices.h"
 
 namespace quellon {
 namespace {

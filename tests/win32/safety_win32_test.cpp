@@ -11,6 +11,7 @@
 
 #include "app/form1.h"
 #include "base/win32/handles_win32.h"
+#include "devices/no_devices.h"
 #include "full_save.h"
 #include "registry/reg_file.h"
 #include "registry/registry_util.h"
@@ -18,7 +19,6 @@
 #include "safety/transfer.h"
 #include "safety/win32/file_system_win32.h"
 #include "testing/headless_platform.h"
-#include "testing/no_devices.h"
 
 namespace quellon {
 namespace {

@@ -1,4 +1,4 @@
-#include "testing/no_devices.h"
+#include "devices/no_devices.h"
 
 #include "devices/device_error.h"
 

@@ -1,5 +1,6 @@
 #pragma once
-// A device system with nothing installed, for tests that need a main window but no devices.
+// A device system with nothing installed: for the console commands, which never act on a device,
+// and for tests that need a main window but no devices.
 
 #include "devices/device_system.h"
 
