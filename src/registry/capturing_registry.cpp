@@ -242,12 +242,16 @@ RegStatus CapturingRegistry::EnumKey(RegHandle key, std::uint32_t index, char* n
 }
 
 RegStatus CapturingRegistry::EnumValue(RegHandle key, std::uint32_t index, char* name,
-                                       std::uint32_t* length) {
+                                       std::uint32_t* length, RegType* type, std::uint8_t* data,
+                                       std::uint32_t* size) {
   const Place* place = PlaceOf(key);
   if (!place) return kErrorInvalidHandle;
   std::vector<std::string> names;
   if (const RegStatus status = ValueNames(*place, &names); status != kErrorSuccess) return status;
-  return CopyName(names, index, name, length);
+  const RegStatus named = CopyName(names, index, name, length);
+  // The data is the value as a capture sees it: what was written over it, or what lies below.
+  if (named != kErrorSuccess || (type == nullptr && size == nullptr)) return named;
+  return QueryValue(key, names[index], type, data, size);
 }
 
 RegStatus CapturingRegistry::CloseKey(RegHandle key) {

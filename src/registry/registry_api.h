@@ -68,10 +68,12 @@ class RegistryApi {
   // RegEnumKeyExA and RegEnumValueA, by index from 0. *length holds the buffer size in characters
   // including room for the terminating zero and receives the name length without it.
   // kErrorMoreData when the name does not fit, kErrorNoMoreItems past the last name.
+  // RegEnumValueA also gives the value's type and data, as QueryValue does: `type`, `data` and
+  // `size` may be null; kErrorMoreData with *size set to what the data needs when it does not fit.
   virtual RegStatus EnumKey(RegHandle key, std::uint32_t index, char* name,
                             std::uint32_t* length) = 0;
-  virtual RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name,
-                              std::uint32_t* length) = 0;
+  virtual RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name, std::uint32_t* length,
+                              RegType* type, std::uint8_t* data, std::uint32_t* size) = 0;
   // RegCloseKey. Closing a root key does nothing.
   virtual RegStatus CloseKey(RegHandle key) = 0;
   // True in the 32-bit view of a 64-bit Windows (WoW64), where this program's

@@ -18,7 +18,11 @@ constexpr std::uint32_t kFirstReadBytes = 512;
 // Longer than any name the registry accepts (value names hold at most 16383 characters).
 constexpr std::uint32_t kNameBufferLimit = 32768;
 
-using EnumCall = RegStatus (RegistryApi::*)(RegHandle, std::uint32_t, char*, std::uint32_t*);
+RegStatus EnumName(RegistryApi& api, RegHandle key, bool subKeys, std::uint32_t index, char* name,
+                   std::uint32_t* length) {
+  return subKeys ? api.EnumKey(key, index, name, length)
+                 : api.EnumValue(key, index, name, length, nullptr, nullptr, nullptr);
+}
 
 // Lists names by index from 0 until kErrorNoMoreItems. The buffer starts at the registry's own
 // limit on names, so no RegQueryInfoKeyA is needed to size it; a name that still does not fit
@@ -27,13 +31,12 @@ using EnumCall = RegStatus (RegistryApi::*)(RegHandle, std::uint32_t, char*, std
 RegStatus ListNames(RegistryApi& api, RegHandle key, bool subKeys,
                     std::vector<std::string>* names) {
   names->clear();
-  const EnumCall call = subKeys ? &RegistryApi::EnumKey : &RegistryApi::EnumValue;
   std::uint32_t capacity =
       static_cast<std::uint32_t>((subKeys ? kMaxKeyNameChars : kMaxValueNameChars) + 1);
   auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
   for (std::uint32_t index = 0;;) {
     std::uint32_t length = capacity;
-    const RegStatus status = (api.*call)(key, index, buffer.get(), &length);
+    const RegStatus status = EnumName(api, key, subKeys, index, buffer.get(), &length);
     if (status == kErrorNoMoreItems) return kErrorSuccess;
     if (status == kErrorMoreData) {
       if (capacity >= kNameBufferLimit + 1) return status;
@@ -83,6 +86,48 @@ RegStatus ListSubKeyNames(RegistryApi& api, RegHandle key, std::vector<std::stri
 
 RegStatus ListValueNames(RegistryApi& api, RegHandle key, std::vector<std::string>* names) {
   return ListNames(api, key, false, names);
+}
+
+// One RegEnumValueA per value, its data included. A call that finds the data too long says how
+// long it is, and the same index is tried again with room for it; one that finds the name too
+// long doubles the name's buffer as a listing of names does. Each value may grow a buffer a few
+// times only, so that a value that keeps growing cannot hold the listing up.
+RegStatus ListValues(RegistryApi& api, RegHandle key, std::vector<NamedRegValue>* values) {
+  values->clear();
+  try {
+    std::uint32_t nameCapacity = static_cast<std::uint32_t>(kMaxValueNameChars + 1);
+    auto name = std::make_unique_for_overwrite<char[]>(nameCapacity);
+    std::vector<std::uint8_t> data(kFirstReadBytes);
+    int growths = 0;
+    for (std::uint32_t index = 0;;) {
+      std::uint32_t length = nameCapacity;
+      std::uint32_t size = static_cast<std::uint32_t>(data.size());
+      RegType type = kRegNone;
+      const RegStatus status =
+          api.EnumValue(key, index, name.get(), &length, &type, data.data(), &size);
+      if (status == kErrorNoMoreItems) return kErrorSuccess;
+      if (status == kErrorMoreData && ++growths <= kMaxReadAttempts) {
+        if (size > data.size()) {
+          data.resize(size);
+          continue;
+        }
+        if (nameCapacity < kNameBufferLimit + 1) {
+          nameCapacity = std::min(nameCapacity * 2, kNameBufferLimit + 1);
+          name = std::make_unique_for_overwrite<char[]>(nameCapacity);
+          continue;
+        }
+      }
+      if (status != kErrorSuccess) return status;
+      growths = 0;
+      const auto end = data.begin() + std::min<std::size_t>(size, data.size());
+      values->push_back({std::string(name.get(), std::min(length, nameCapacity - 1)),
+                         RegValue{type, std::vector<std::uint8_t>(data.begin(), end)}});
+      ++index;
+    }
+  } catch (const std::bad_alloc&) {
+    values->clear();
+    return kErrorOutOfMemory;
+  }
 }
 
 RegStatus DeleteKeyTree(RegistryApi& api, RegHandle parent, const std::string& subKey) {

@@ -26,6 +26,15 @@ RegStatus ReadValue(RegistryApi& api, RegHandle key, const std::string& name, Re
 RegStatus ListSubKeyNames(RegistryApi& api, RegHandle key, std::vector<std::string>* names);
 RegStatus ListValueNames(RegistryApi& api, RegHandle key, std::vector<std::string>* names);
 
+// Lists the values of a key with their types and data, one call each where the data fits the
+// first buffer, in the registry's enumeration order. Stops at the first failure and returns it,
+// with the values listed so far.
+struct NamedRegValue {
+  std::string name;
+  RegValue value;
+};
+RegStatus ListValues(RegistryApi& api, RegHandle key, std::vector<NamedRegValue>* values);
+
 // Deletes a key with everything below it. kErrorFileNotFound when the key does not exist.
 RegStatus DeleteKeyTree(RegistryApi& api, RegHandle parent, const std::string& subKey);
 

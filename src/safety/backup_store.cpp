@@ -101,7 +101,9 @@ std::optional<std::string> BackupStore::Newest() const {
 // always the one made last.
 std::string BackupStore::Write(std::string_view contents) {
   const std::string folder = Folder();
-  const std::optional<std::string> newest = Newest();
+  std::vector<std::string> names = List();
+  const std::optional<std::string> newest =
+      names.empty() ? std::nullopt : std::optional<std::string>(names.front());
   BackupStamp stamp{files_.Now(), 1};
   if (newest) {
     const BackupStamp last = *ParseBackupName(*newest);
@@ -127,7 +129,8 @@ std::string BackupStore::Write(std::string_view contents) {
   files_.MakeFolders(folder);
   RefuseLinks();  // and one that took the place of a folder meanwhile
   files_.Write(path, contents);
-  const std::vector<std::string> names = List();
+  // The new backup sorts before every one listed, so the folder is not listed again.
+  names.insert(names.begin(), name);
   for (std::size_t i = kBackupsKept; i < names.size(); ++i) {
     try {
       files_.Remove(folder + "\\" + names[i]);

@@ -41,31 +41,27 @@ void SnapshotKey(RegistryApi& api, const CatalogueKey& entry, SettingsSnapshot* 
       AddValue(section, RegFileOperation::Kind::kDeleteValue, name, out);
     return;
   }
-  std::vector<std::string> present;
-  if (status == kErrorSuccess) status = ListValueNames(api, key.get(), &present);
+  // Each value is read with the listing that finds it, under the registry's own spelling of its
+  // name, so a key costs one call per value it holds.
+  std::vector<NamedRegValue> present;
+  if (status == kErrorSuccess) status = ListValues(api, key.get(), &present);
   if (status != kErrorSuccess) {
     snapshot->unread.push_back(Unread(shown, status));
     return;
   }
   out->push_back(section);
   for (const std::string& name : entry.names) {
-    const auto found = std::find_if(present.begin(), present.end(),
-                                    [&](const std::string& p) { return RegNamesEqual(p, name); });
-    RegValue value;
-    status =
-        found == present.end() ? kErrorFileNotFound : ReadValue(api, key.get(), *found, &value);
-    if (status == kErrorFileNotFound) {
+    const auto found = std::find_if(present.begin(), present.end(), [&](const NamedRegValue& p) {
+      return RegNamesEqual(p.name, name);
+    });
+    if (found == present.end()) {
       AddValue(section, RegFileOperation::Kind::kDeleteValue, name, out);
       continue;
     }
-    if (status != kErrorSuccess) {
-      snapshot->unread.push_back(Unread(shown + "\\" + name, status));
-      continue;
-    }
     RegFileOperation set = section;
-    set.type = value.type;
-    set.data = std::move(value.data);
-    AddValue(std::move(set), RegFileOperation::Kind::kSetValue, *found, out);
+    set.type = found->value.type;
+    set.data = std::move(found->value.data);
+    AddValue(std::move(set), RegFileOperation::Kind::kSetValue, found->name, out);
   }
 }
 

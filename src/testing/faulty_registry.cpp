@@ -125,9 +125,10 @@ RegStatus FaultyRegistry::EnumKey(RegHandle key, std::uint32_t index, char* name
 }
 
 RegStatus FaultyRegistry::EnumValue(RegHandle key, std::uint32_t index, char* name,
-                                    std::uint32_t* length) {
+                                    std::uint32_t* length, RegType* type, std::uint8_t* data,
+                                    std::uint32_t* size) {
   if (const auto fault = ListingFaultFor(key, index)) return *fault;
-  return inner().EnumValue(key, index, name, length);
+  return inner().EnumValue(key, index, name, length, type, data, size);
 }
 
 RegStatus FaultyRegistry::CloseKey(RegHandle key) {

@@ -34,8 +34,8 @@ class FaultyRegistry final : public ForwardingRegistry {
                      std::uint32_t size) override;
   RegStatus DeleteValue(RegHandle key, const std::string& name) override;
   RegStatus EnumKey(RegHandle key, std::uint32_t index, char* name, std::uint32_t* length) override;
-  RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name,
-                      std::uint32_t* length) override;
+  RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name, std::uint32_t* length,
+                      RegType* type, std::uint8_t* data, std::uint32_t* size) override;
   RegStatus CloseKey(RegHandle key) override;
 
  private:

@@ -39,9 +39,9 @@ class ForwardingRegistry : public RegistryApi {
                     std::uint32_t* length) override {
     return inner_.EnumKey(key, index, name, length);
   }
-  RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name,
-                      std::uint32_t* length) override {
-    return inner_.EnumValue(key, index, name, length);
+  RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name, std::uint32_t* length,
+                      RegType* type, std::uint8_t* data, std::uint32_t* size) override {
+    return inner_.EnumValue(key, index, name, length, type, data, size);
   }
   RegStatus CloseKey(RegHandle key) override { return inner_.CloseKey(key); }
   bool IsWow64View() override { return inner_.IsWow64View(); }

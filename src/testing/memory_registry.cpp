@@ -54,6 +54,28 @@ RegStatus CopyName(const std::string& name, char* buffer, std::uint32_t* length)
   return kErrorSuccess;
 }
 
+// The type and data of a value into the caller's buffers, as RegQueryValueExA and RegEnumValueA
+// give them.
+RegStatus CopyData(const StoredValue& value, RegType* type, std::uint8_t* data,
+                   std::uint32_t* size) {
+  if (type != nullptr) *type = value.type;
+  const auto needed = static_cast<std::uint32_t>(value.data.size());
+  if (data != nullptr) {
+    if (*size < needed) {
+      *size = needed;
+      return kErrorMoreData;
+    }
+    std::copy(value.data.begin(), value.data.end(), data);
+    // Like the system, terminate unterminated string data when the buffer has room for it; the
+    // size reported still leaves that zero out.
+    if (IsStringType(value.type) && needed > 0 && needed < *size && data[needed - 1] != 0) {
+      data[needed] = 0;
+    }
+  }
+  if (size != nullptr) *size = needed;
+  return kErrorSuccess;
+}
+
 }  // namespace
 
 struct MemoryRegistry::Node {
@@ -162,22 +184,7 @@ RegStatus MemoryRegistry::QueryValue(RegHandle key, const std::string& name, Reg
   if (data != nullptr && size == nullptr) return kErrorInvalidParameter;
   const StoredValue* value = node->FindValue(CName(name));
   if (value == nullptr) return kErrorFileNotFound;
-  if (type != nullptr) *type = value->type;
-  const auto needed = static_cast<std::uint32_t>(value->data.size());
-  if (data != nullptr) {
-    if (*size < needed) {
-      *size = needed;
-      return kErrorMoreData;
-    }
-    std::copy(value->data.begin(), value->data.end(), data);
-    // Like the system, terminate unterminated string data when the buffer has room for it; the
-    // size reported still leaves that zero out.
-    if (IsStringType(value->type) && needed > 0 && needed < *size && data[needed - 1] != 0) {
-      data[needed] = 0;
-    }
-  }
-  if (size != nullptr) *size = needed;
-  return kErrorSuccess;
+  return CopyData(*value, type, data, size);
 }
 
 RegStatus MemoryRegistry::SetValue(RegHandle key, const std::string& name, RegType type,
@@ -255,12 +262,16 @@ RegStatus MemoryRegistry::EnumKey(RegHandle key, std::uint32_t index, char* name
 }
 
 RegStatus MemoryRegistry::EnumValue(RegHandle key, std::uint32_t index, char* name,
-                                    std::uint32_t* length) {
+                                    std::uint32_t* length, RegType* type, std::uint8_t* data,
+                                    std::uint32_t* size) {
   NodePtr node;
   const RegStatus status = Resolve(key, &node);
   if (status != kErrorSuccess) return status;
   if (index >= node->values.size()) return kErrorNoMoreItems;
-  return CopyName(node->values[index].name, name, length);
+  if (data != nullptr && size == nullptr) return kErrorInvalidParameter;
+  const StoredValue& value = node->values[index];
+  const RegStatus named = CopyName(value.name, name, length);
+  return named == kErrorSuccess ? CopyData(value, type, data, size) : named;
 }
 
 RegStatus MemoryRegistry::CloseKey(RegHandle key) {

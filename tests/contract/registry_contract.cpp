@@ -216,6 +216,14 @@ TEST_F(RegistryContract, MegabyteValuesReadBackWhole) {
   Bytes text(1 << 20, 'x');  // no zero byte anywhere
   Set(scratch_, "text", kRegSz, text);
   EXPECT_EQ(text, Read(scratch_, "text").data);
+  // A listing with the data grows its buffer to each value's size and reads it whole.
+  std::vector<NamedRegValue> listed;
+  ASSERT_EQ(kErrorSuccess, ListValues(api(), scratch_.get(), &listed));
+  ASSERT_EQ(2u, listed.size());
+  EXPECT_EQ("bin", listed[0].name);
+  EXPECT_EQ(kRegBinary, listed[0].value.type);
+  EXPECT_EQ(big, listed[0].value.data);
+  EXPECT_EQ(text, listed[1].value.data);
   const RegistryOps ops(api());
   RegKey machine = Create(kHkeyLocalMachine, std::string(kScratch) + "\\Big");
   Set(machine, "text", kRegSz, text);
@@ -246,9 +254,18 @@ TEST_F(RegistryContract, KeyInfoSizesTheEnumeration) {
   length = sizeof name;
   EXPECT_EQ(kErrorNoMoreItems, api().EnumKey(scratch_.get(), 2, name, &length));
   length = 4;
-  EXPECT_EQ(kErrorMoreData, api().EnumValue(scratch_.get(), 0, name, &length));
+  EXPECT_EQ(kErrorMoreData,
+            api().EnumValue(scratch_.get(), 0, name, &length, nullptr, nullptr, nullptr));
   length = sizeof name;
-  EXPECT_EQ(kErrorNoMoreItems, api().EnumValue(scratch_.get(), 2, name, &length));
+  EXPECT_EQ(kErrorNoMoreItems,
+            api().EnumValue(scratch_.get(), 2, name, &length, nullptr, nullptr, nullptr));
+  // Data that does not fit: kErrorMoreData, and the size it needs.
+  std::uint8_t data[8];
+  std::uint32_t size = sizeof data;
+  RegType type = kRegNone;
+  length = sizeof name;
+  EXPECT_EQ(kErrorMoreData, api().EnumValue(scratch_.get(), 1, name, &length, &type, data, &size));
+  EXPECT_EQ(100u, size);
 }
 
 TEST_F(RegistryContract, ValueNamesUpToTheLimit) {

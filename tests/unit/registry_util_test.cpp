@@ -50,20 +50,21 @@ class DoubleByteNamesRegistry : public ForwardingRegistry {
   }
   RegStatus EnumKey(RegHandle key, std::uint32_t index, char* name,
                     std::uint32_t* length) override {
-    return Doubled(&RegistryApi::EnumKey, key, index, name, length);
+    return Doubled(true, key, index, name, length);
   }
-  RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name,
-                      std::uint32_t* length) override {
-    return Doubled(&RegistryApi::EnumValue, key, index, name, length);
+  RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name, std::uint32_t* length,
+                      RegType*, std::uint8_t*, std::uint32_t*) override {
+    return Doubled(false, key, index, name, length);
   }
 
  private:
-  using Call = RegStatus (RegistryApi::*)(RegHandle, std::uint32_t, char*, std::uint32_t*);
-  RegStatus Doubled(Call call, RegHandle key, std::uint32_t index, char* name,
+  RegStatus Doubled(bool subKeys, RegHandle key, std::uint32_t index, char* name,
                     std::uint32_t* length) {
     std::string inner_name(kMaxValueNameChars + 1, '\0');
     std::uint32_t inner_length = static_cast<std::uint32_t>(inner_name.size());
-    const RegStatus status = (inner().*call)(key, index, inner_name.data(), &inner_length);
+    const RegStatus status = subKeys ? inner().EnumKey(key, index, inner_name.data(), &inner_length)
+                                     : inner().EnumValue(key, index, inner_name.data(),
+                                                         &inner_length, nullptr, nullptr, nullptr);
     if (status != kErrorSuccess) return status;
     std::string doubled;
     for (std::uint32_t i = 0; i < inner_length; ++i) doubled.append(2, inner_name[i]);

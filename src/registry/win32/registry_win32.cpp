@@ -119,11 +119,16 @@ RegStatus Win32Registry::EnumKey(RegHandle key, std::uint32_t index, char* name,
 }
 
 RegStatus Win32Registry::EnumValue(RegHandle key, std::uint32_t index, char* name,
-                                   std::uint32_t* length) {
+                                   std::uint32_t* length, RegType* type, std::uint8_t* data,
+                                   std::uint32_t* size) {
   DWORD chars = *length;
-  const LSTATUS status =
-      RegEnumValueA(ToHkey(key), index, name, &chars, nullptr, nullptr, nullptr, nullptr);
+  DWORD kind = REG_NONE;
+  DWORD bytes = size != nullptr ? *size : 0;
+  const LSTATUS status = RegEnumValueA(ToHkey(key), index, name, &chars, nullptr, &kind, data,
+                                       size != nullptr ? &bytes : nullptr);
   if (status == ERROR_SUCCESS) *length = chars;
+  if (type != nullptr) *type = static_cast<RegType>(kind);
+  if (size != nullptr) *size = bytes;
   return Status(status);
 }
 

@@ -19,8 +19,8 @@ class Win32Registry final : public RegistryApi {
   RegStatus DeleteKey(RegHandle parent, const std::string& subKey) override;
   RegStatus QueryInfoKey(RegHandle key, RegKeyInfo* info) override;
   RegStatus EnumKey(RegHandle key, std::uint32_t index, char* name, std::uint32_t* length) override;
-  RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name,
-                      std::uint32_t* length) override;
+  RegStatus EnumValue(RegHandle key, std::uint32_t index, char* name, std::uint32_t* length,
+                      RegType* type, std::uint8_t* data, std::uint32_t* size) override;
   RegStatus CloseKey(RegHandle key) override;
   bool IsWow64View() override;
 };

@@ -108,6 +108,8 @@ std::string Win32FileSystem::LocalAppData() {
 
 void Win32FileSystem::MakeFolders(const std::string& path) {
   const std::string full = Resolve(path);
+  // Every backup finds its folder there: one look instead of a failing create per level.
+  if (IsFolder(full)) return;
   for (std::size_t end = full.find('\\', FirstFolder(full));; end = full.find('\\', end + 1)) {
     const std::string level = full.substr(0, end);
     if (!level.empty() && !CreateDirectoryA(level.c_str(), nullptr)) {
