@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "registry_bench_calls.h"
 
@@ -48,6 +49,11 @@ Loaded BareLoad();
 // 250/350 volume) are converted here. With `closed_captions` the closed-caption values and their
 // fan-out too.
 void BareSave(const Loaded& loaded, bool closed_captions);
+
+// Reads every value of each key (paths below HKEY_LOCAL_MACHINE: the plain settings' keys) and
+// of the device keys a save writes into once, and writes them into `file` as a .reg text, in one
+// write.
+void BareBackup(const std::vector<std::string>& keys, const char* file);
 
 // The pieces both use: a key opened with full access (nullptr when it does not open), a REG_DWORD
 // written below a key that is created when missing, names compared as the program compares them.

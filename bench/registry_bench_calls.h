@@ -45,9 +45,10 @@ class CountingRegistry final : public quellon::ForwardingRegistry {
     ++calls.enum_key;
     return inner().EnumKey(key, index, name, length);
   }
-  Status EnumValue(Handle key, std::uint32_t index, char* name, std::uint32_t* length) override {
+  Status EnumValue(Handle key, std::uint32_t index, char* name, std::uint32_t* length,
+                   quellon::RegType* type, std::uint8_t* data, std::uint32_t* size) override {
     ++calls.enum_value;
-    return inner().EnumValue(key, index, name, length);
+    return inner().EnumValue(key, index, name, length, type, data, size);
   }
   Status CloseKey(Handle key) override {
     ++calls.close;

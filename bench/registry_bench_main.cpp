@@ -3,7 +3,11 @@
 // sequence that makes the same changes (bare_registry_*_win32.cpp), in one process, taking turns,
 // at several numbers of device instances below the media class key. A save has every save box
 // ticked and "Set Capture Filter" unticked, so that it does registry work only; "save+CC" ticks
-// the closed-caption box too, which adds the closed-caption walk over both driver trees.
+// the closed-caption box too, which adds the closed-caption walk over both driver trees. "backup"
+// is the backup every save takes first (the real file, in %LOCALAPPDATA%\Quellon\Backups, where
+// the newest 50 are kept) against the bare backup (bare_registry_backup_win32.cpp); "save+bk" is
+// the save as the user's press of "Save settings" runs it, backup first, against the bare backup
+// and the bare save.
 //
 // For each size it first checks that both leave the registry in the same state (a dump after
 // the program's save against one after the bare save, each from a fresh seed), counts the calls
@@ -31,8 +35,10 @@
 #include "registry/win32/registry_win32.h"
 #include "registry_bench_calls.h"
 #include "registry_bench_machine_win32.h"
+#include "safety/program_catalogue.h"
+#include "safety/transfer.h"
+#include "safety/win32/file_system_win32.h"
 #include "testing/headless_platform.h"
-#include "testing/memory_file_system.h"
 
 namespace {
 
@@ -43,7 +49,8 @@ using namespace quellon;
 // alone.
 class Program {
  public:
-  explicit Program(RegistryApi& registry) : form_(app_, registry, devices_, files_) {
+  explicit Program(RegistryApi& registry)
+      : registry_(registry), form_(app_, registry, devices_, files_) {
     form_.GetSettingsFromRegistry();
     for (Page* page : form_.PagesInOrder())
       for (Row* row : page->rows())
@@ -53,16 +60,43 @@ class Program {
   }
   void Load() { form_.GetSettingsFromRegistry(); }
   void ClosedCaptions(bool ticked) { form_.Frame250.closed_caption.save->SetChecked(ticked); }
-  // The saver's writes: the backup it takes first is timed apart, by bench/run-backup.
+  // The saver's writes alone, its backup alone, and both as a press of "Save settings" runs them.
   void Save() { form_.WriteSettingsWithoutBackup(); }
+  void Backup() { TakeProgramBackup(registry_, files_); }
+  void SaveWithBackup() { form_.SetSettingsInRegistry(); }
 
  private:
+  RegistryApi& registry_;
   ui::HeadlessPlatform platform_;
   ui::Application app_{platform_};
   NoDevices devices_;
-  MemoryFileSystem files_;
+  Win32FileSystem files_;
   TForm1 form_;
 };
+
+bool StartsWith(const std::string& text, const std::string& start) {
+  return text.size() >= start.size() && _strnicmp(text.c_str(), start.c_str(), start.size()) == 0;
+}
+
+// The keys of the plain settings a backup reads, as the program's catalogue finds them: every key
+// but the device keys, which the bare backup finds itself.
+std::vector<std::string> CatalogueKeys() {
+  Win32Registry registry;
+  std::vector<std::string> keys;
+  for (const CatalogueKey& key : ProgramCatalogue(registry).ByKey()) {
+    const bool device = StartsWith(key.key, std::string(bench::kMediaClass) + "\\") ||
+                        StartsWith(key.key, "System\\CurrentControlSet\\Services\\Class\\") ||
+                        StartsWith(key.key, "System\\CurrentControlSet\\Control\\Class\\");
+    if (!device) keys.push_back(key.key);
+  }
+  return keys;
+}
+
+std::string BareBackupFile() {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(sizeof folder, folder);
+  return std::string(folder) + "quellon-bench-bare.reg";
+}
 
 double Now() {
   LARGE_INTEGER frequency{}, now{};
@@ -141,7 +175,7 @@ void PrintCalls(const char* what, const bench::CallCounts& program, const bench:
 }
 
 // Counted on the second pass: the first writes what a save adds, which the next listing sees.
-void CountCalls() {
+void CountCalls(const std::vector<std::string>& keys, const std::string& file) {
   Win32Registry registry;
   bench::CountingRegistry counting(registry);
   Program program(counting);
@@ -149,19 +183,22 @@ void CountCalls() {
               "query", "set", "enumkey", "enumval", "info", "close", "total");
   bench::Loaded loaded;
   for (const bool print : {false, true}) {
-    for (const char* what : {"load", "save", "save+CC"}) {
-      const bool load = what[0] == 'l', cc = what[4] == '+';
+    for (const std::string what : {"load", "save", "save+CC", "backup"}) {
+      const bool load = what == "load", cc = what == "save+CC";
       counting.calls = {};
       bench::BareCalls() = {};
       if (load) {
         program.Load();
         loaded = bench::BareLoad();
+      } else if (what == "backup") {
+        program.Backup();
+        bench::BareBackup(keys, file.c_str());
       } else {
         program.ClosedCaptions(cc);
         program.Save();
         bench::BareSave(loaded, cc);
       }
-      if (print) PrintCalls(what, counting.calls, bench::BareCalls());
+      if (print) PrintCalls(what.c_str(), counting.calls, bench::BareCalls());
     }
   }
 }
@@ -181,12 +218,12 @@ void PrintTiming(const char* what, const Timing& t) {
               Median(t.program) / Median(t.bare), Median(t.ratio), *low, *high, fastest);
 }
 
-void TimeRounds(int rounds) {
+void TimeRounds(int rounds, const std::vector<std::string>& keys, const std::string& file) {
   Win32Registry registry;
   Program program(registry);
   bench::Loaded loaded = bench::BareLoad();
   program.Load();
-  Timing load, save, save_cc;
+  Timing load, save, save_cc, backup, save_backup;
   for (int round = 0; round < rounds; ++round) {
     const bool program_first = round % 2 == 0;
     auto both = [&](Timing& t, const std::function<void()>& by_program,
@@ -207,11 +244,22 @@ void TimeRounds(int rounds) {
     program.ClosedCaptions(true);
     both(
         save_cc, [&] { program.Save(); }, [&] { bench::BareSave(loaded, true); });
+    program.ClosedCaptions(false);
+    both(
+        backup, [&] { program.Backup(); }, [&] { bench::BareBackup(keys, file.c_str()); });
+    both(
+        save_backup, [&] { program.SaveWithBackup(); },
+        [&] {
+          bench::BareBackup(keys, file.c_str());
+          bench::BareSave(loaded, false);
+        });
   }
   std::printf("  ms, median (min-max) of %d rounds\n", rounds);
   PrintTiming("load", load);
   PrintTiming("save", save);
   PrintTiming("save+CC", save_cc);
+  PrintTiming("backup", backup);
+  PrintTiming("save+bk", save_backup);
 }
 
 // A round at 20 instances takes a fraction of a second under Wine, one at 10,000 minutes.
@@ -246,8 +294,10 @@ int main(int argc, char** argv) {
       same = SameEndState(machine, instances, true) && same;
       const double seeding = Millis([&] { bench::SeedMachine(machine, instances); });
       std::printf("  seeded in %.0f ms\n", seeding);
-      CountCalls();
-      TimeRounds(given_rounds > 0 ? given_rounds : DefaultRounds(instances));
+      const std::vector<std::string> keys = CatalogueKeys();
+      const std::string file = BareBackupFile();
+      CountCalls(keys, file);
+      TimeRounds(given_rounds > 0 ? given_rounds : DefaultRounds(instances), keys, file);
       std::fflush(stdout);
     }
   } catch (const std::exception& e) {

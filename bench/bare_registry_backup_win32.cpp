@@ -1,0 +1,99 @@
+// The bare backup: each key that holds catalogue values opened once and read with RegEnumValueA,
+// data included, one call per value it holds; every value formatted as a .reg line in memory; the
+// text widened to UTF-16 as a .reg file is, and written with one WriteFile into a file made
+// afresh. The keys of the plain settings are handed over; the device keys are found as they are
+// read, in one walk: an instance's "DriverData" is opened straight away (an instance without one
+// does not open it), and a media driver key is read whole and kept when it holds the closed-
+// caption marker.
+
+#include <string>
+#include <vector>
+
+#include "bare_registry_win32.h"
+
+namespace bench {
+namespace {
+
+void AppendHex(const BYTE* data, DWORD size, std::string* text) {
+  static const char kDigits[] = "0123456789abcdef";
+  for (DWORD i = 0; i < size; ++i) {
+    if (i > 0) text->push_back(',');
+    text->push_back(kDigits[data[i] >> 4]);
+    text->push_back(kDigits[data[i] & 15]);
+  }
+}
+
+// Appends the key's section and values; with `marker`, only a key that holds that value.
+void AppendKey(const std::string& path, std::string* text, const char* marker = nullptr) {
+  HKEY key = nullptr;
+  ++BareCalls().open;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+  std::string section = "\r\n[HKEY_LOCAL_MACHINE\\" + path + "]\r\n";
+  static char name[16384];
+  static BYTE data[1 << 16];
+  bool marked = marker == nullptr;
+  for (DWORD i = 0;; ++i) {
+    DWORD length = sizeof name, type = REG_NONE, size = sizeof data;
+    ++BareCalls().enum_value;
+    if (RegEnumValueA(key, i, name, &length, nullptr, &type, data, &size) != ERROR_SUCCESS) break;
+    marked = marked || SameName(name, marker);
+    section += '"';
+    section += name;
+    section += "\"=hex(" + std::to_string(type) + "):";
+    AppendHex(data, size, &section);
+    section += "\r\n";
+  }
+  Close(key);
+  if (marked) *text += section;
+}
+
+std::vector<std::string> SubKeysOf(const std::string& path) {
+  std::vector<std::string> names;
+  HKEY key = nullptr;
+  ++BareCalls().open;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return names;
+  char name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD length = sizeof name;
+    ++BareCalls().enum_key;
+    if (RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+      break;
+    names.emplace_back(name, length);
+  }
+  Close(key);
+  return names;
+}
+
+void AppendDeviceKeys(std::string* text) {
+  for (const std::string& instance : SubKeysOf(kMediaClass))
+    AppendKey(std::string(kMediaClass) + "\\" + instance + "\\DriverData", text);
+  const std::string media = "System\\CurrentControlSet\\Services\\Class\\MEDIA";
+  for (const std::string& device : SubKeysOf(media))
+    AppendKey(media + "\\" + device + "\\Driver", text, "EnableVIMProtection");
+  const std::string classes = "System\\CurrentControlSet\\Control\\Class";
+  for (const std::string& setup_class : SubKeysOf(classes))
+    for (const std::string& instance : SubKeysOf(classes + "\\" + setup_class))
+      AppendKey(classes + "\\" + setup_class + "\\" + instance + "\\Driver", text,
+                "EnableVIMProtection");
+}
+
+}  // namespace
+
+void BareBackup(const std::vector<std::string>& keys, const char* file) {
+  std::string text = "Windows Registry Editor Version 5.00\r\n";
+  for (const std::string& key : keys) AppendKey(key, &text);
+  AppendDeviceKeys(&text);
+  std::wstring wide(text.size() + 1, L'\xfeff');
+  const int chars = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                        wide.data() + 1, static_cast<int>(text.size()));
+  wide.resize(static_cast<std::size_t>(chars) + 1);
+  HANDLE out =
+      CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (out == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(out, wide.data(), static_cast<DWORD>(wide.size() * sizeof(wchar_t)), &written, nullptr);
+  CloseHandle(out);
+}
+
+}  // namespace bench
