@@ -109,7 +109,10 @@ void Build(HWND dialog, DialogState& state) {
               buttons_top + kButtonHeight});
   AddControl(dialog, state, "BUTTON", "Cancel", WS_TABSTOP | BS_PUSHBUTTON, 0, IDCANCEL,
              {right - kButtonWidth, buttons_top, right, buttons_top + kButtonHeight});
-  if (!list) return;
+  if (!list) {
+    EndDialog(dialog, IDCANCEL);  // a dialog without its list can take nothing
+    return;
+  }
   SetWindowSubclass(list, &ListProc, kSubclassId, reinterpret_cast<DWORD_PTR>(&state));
   for (const std::string& row : d.rows)
     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
