@@ -50,7 +50,9 @@ int main() {
     quellon::LocalTime now{2026, 12, 8, 14, 55, 3};
     quellon::MemoryFileSystem files([&] { return now = quellon::AddSeconds(now, 1); });
     quellon::BackupStore backups(files);
-    const double backup = Millis(60, [&] { quellon::TakeBackup(registry, catalogue, backups); });
+    const double backup = Millis(60, [&] {
+      quellon::TakeBackup(registry, catalogue, backups, quellon::BackupReason::kSave);
+    });
     quellon::ExportSettings(registry, catalogue, files, "all.reg");
     const double import =
         Millis(20, [&] { quellon::ImportSettings(registry, catalogue, backups, "all.reg"); });

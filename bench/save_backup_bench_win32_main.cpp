@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
     if (round % 2 == 0) with_ms.push_back(Millis(with_backup));
     without_ms.push_back(Millis(without));
     if (round % 2 == 1) with_ms.push_back(Millis(with_backup));
-    backup_ms.push_back(Millis([&] { TakeProgramBackup(registry, files); }));
+    backup_ms.push_back(Millis([&] { TakeProgramBackup(registry, files, BackupReason::kSave); }));
   }
   Print("save with its backup", with_ms);
   Print("save without it", without_ms);

@@ -30,7 +30,7 @@ inline constexpr Switch kSwitches[] = {
     {"restore", CommandAction::kRestore, SwitchArgument::kOptional, "NAME",
      "takes a backup, then restores the newest backup, or the one named"},
     {"backups", CommandAction::kListBackups, SwitchArgument::kNone, "",
-     "lists the backups, newest first"},
+     "lists the backups, newest first, each with its time and what it was taken before"},
     {"profile", CommandAction::kSaveProfile, SwitchArgument::kRequired, "FILE",
      "writes every setting of the pages, as this machine holds them, into the settings profile "
      "FILE"},

@@ -9,6 +9,7 @@
 #include "app/command_switches.h"
 #include "app/profile_commands.h"
 #include "app/transfer_texts.h"
+#include "safety/backup_list.h"
 #include "safety/transfer.h"
 
 namespace quellon {
@@ -28,15 +29,16 @@ void PrintUsage(std::string& out) {
       "difference, 2 wrong arguments.\n";
 }
 
+// Each backup's name first, as /restore takes it, then its time and what took it.
 int ListBackups(FileSystem& files, std::string& out) {
   const BackupStore backups(files);
-  const std::vector<std::string> names = backups.List();
-  if (names.empty()) {
+  const std::vector<BackupEntry> entries = ListBackupEntries(backups);
+  if (entries.empty()) {
     out += "There is no backup in \"" + backups.Folder() + "\".\n";
     return kExitSuccess;
   }
   out += "Backups in \"" + backups.Folder() + "\", newest first:\n";
-  for (const std::string& name : names) out += name + "\n";
+  for (const BackupEntry& entry : entries) out += entry.name + "  " + BackupRowText(entry) + "\n";
   return kExitSuccess;
 }
 

@@ -23,6 +23,7 @@ class ConsolePlatform : public ui::Platform {
   std::optional<std::string> BrowseForFolder(const std::string&) override { return std::nullopt; }
   bool FolderExists(const std::string&) const override { return false; }
   std::optional<std::string> ChooseFile(const ui::FileDialog&) override { return std::nullopt; }
+  std::optional<std::size_t> ChooseFromList(const ui::ListDialog&) override { return std::nullopt; }
   bool Confirm(const std::string&) override { return false; }
   char DecimalSeparator() const override { return '.'; }
 

@@ -41,6 +41,9 @@ class ReadOnlyFiles : public FileSystem {
   bool IsLink(const std::string& path) override { return below_.IsLink(path); }
   bool Exists(const std::string& path) override { return below_.Exists(path); }
   std::string Read(const std::string& path) override { return below_.Read(path); }
+  std::string ReadStart(const std::string& path, std::size_t bytes) override {
+    return below_.ReadStart(path, bytes);
+  }
   void Write(const std::string&, std::string_view) override {}
   void Remove(const std::string&) override {}
   LocalTime Now() override { return below_.Now(); }

@@ -15,6 +15,7 @@
 #include "pages/pvr250/fr250.h"
 #include "pages/wintv2000/wintv2k.h"
 #include "registry/registry_ops.h"
+#include "safety/backup_reason.h"
 #include "safety/file_system.h"
 #include "ui/application.h"
 #include "ui/controls.h"
@@ -59,10 +60,12 @@ class TForm1 : public ui::Form, public PageHost {
   void TabControl1Change();
   void SaveClick();
   void ResetClick() override;
-  // The system menu's commands: settings to and from .reg files, and the newest backup back.
+  // The system menu's commands: settings to and from .reg files, and a backup back: the newest
+  // one no restore took, or one chosen from the list.
   void ExportToRegFileClick();
   void ImportFromRegFileClick();
   void RestoreLastBackupClick();
+  void RestoreChosenBackupClick();
   // Settings profiles (form1_profiles.cpp): every row as the pages show it into a file, and a
   // file's settings into the pages with their save boxes ticked, for the user to save.
   void SaveProfileClick();
@@ -70,9 +73,12 @@ class TForm1 : public ui::Form, public PageHost {
 
   // The loader and the saver: every page's rows, the pages in the order of PagesInOrder(). The
   // saver first backs up every value the program may write; when that fails it writes nothing
-  // and throws BackupError.
+  // and throws BackupError. The backup says what it was taken before: a save (or what
+  // BackUpSavesAs says), or "Load and Set Defaults".
   void GetSettingsFromRegistry();
   void SetSettingsInRegistry() override;
+  void SetDefaultsInRegistry() override;
+  void BackUpSavesAs(BackupReason reason) { save_reason_ = reason; }
   // The saver's writes alone, without the backup: for the benchmark that times what the backup
   // adds to a save.
   void WriteSettingsWithoutBackup();
@@ -108,8 +114,10 @@ class TForm1 : public ui::Form, public PageHost {
   void SelectFirstEntry(ui::ComboBox& list);
   // The list that listing a device kind fills.
   ui::ComboBox& DeviceListBox(DeviceKind kind);
+  void SaveWithBackup(BackupReason reason);
 
   std::string last_backup_;
+  BackupReason save_reason_ = BackupReason::kSave;
 };
 
 }  // namespace quellon

@@ -13,10 +13,18 @@ void TForm1::GetSettingsFromRegistry() {
   for (Page* page : PagesInOrder()) page->Load(ctx);
 }
 
-// One backup per user action: "Save settings" and "Load and Set Defaults" each save once.
 void TForm1::SetSettingsInRegistry() {
+  SaveWithBackup(save_reason_);
+}
+
+void TForm1::SetDefaultsInRegistry() {
+  SaveWithBackup(BackupReason::kDefaults);
+}
+
+// One backup per user action: "Save settings" and "Load and Set Defaults" each save once.
+void TForm1::SaveWithBackup(BackupReason reason) {
   last_backup_.clear();
-  last_backup_ = TakeProgramBackup(registry_.api(), files_);
+  last_backup_ = TakeProgramBackup(registry_.api(), files_, reason);
   WriteSettingsWithoutBackup();
 }
 

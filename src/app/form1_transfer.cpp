@@ -1,10 +1,14 @@
 // The window's system menu commands that carry settings: an export to a .reg file, an import from
-// one, and the restore of the newest backup. Each names its file before it writes anything to the
-// registry and asks; an import and a restore take a backup first, and afterwards the pages show
-// what the registry holds, as after a save. Failures reach the default error report.
+// one, and the restore of a backup: the newest one no restore took, or one chosen from the list.
+// Each names its file before it writes anything to the registry and asks; an import and a restore
+// take a backup first, and afterwards the pages show what the registry holds, as after a save.
+// Failures reach the default error report.
+
+#include <stdexcept>
 
 #include "app/form1.h"
 #include "app/transfer_texts.h"
+#include "safety/backup_list.h"
 #include "safety/program_catalogue.h"
 #include "safety/transfer.h"
 
@@ -21,6 +25,15 @@ std::string Shown(std::string text) {
   return text;
 }
 
+// Asks, then restores the backup through the one restore path; false after a No.
+bool RestoreAfterQuestion(ui::Platform& platform, RegistryApi& api, BackupStore& backups,
+                          const BackupEntry& entry) {
+  if (!platform.Confirm(RestoreQuestion(backups, entry))) return false;
+  const TransferReport report = RestoreBackup(api, ProgramCatalogue(api), backups, entry.name);
+  platform.ShowMessage(Shown(RestoredText(report)));
+  return true;
+}
+
 }  // namespace
 
 void TForm1::AddSystemMenu() {
@@ -29,6 +42,7 @@ void TForm1::AddSystemMenu() {
   system_menu = {{"&Export to .reg file...", [this] { ExportToRegFileClick(); }},
                  {"&Import from .reg file...", [this] { ImportFromRegFileClick(); }},
                  {"Restore last &backup...", [this] { RestoreLastBackupClick(); }},
+                 {"Res&tore a backup...", [this] { RestoreChosenBackupClick(); }},
                  {"Save settings &profile...", [this] { SaveProfileClick(); }},
                  {"&Apply settings profile...", [this] { ApplyProfileClick(); }}};
   // The buttons stay disabled; their hints say where their commands are.
@@ -72,19 +86,30 @@ void TForm1::ImportFromRegFileClick() {
   ResetClick();
 }
 
-// Without a backup there is nothing to ask about: the restore reports that there is none.
+// The newest backup that no restore took, so that a second restore does not undo the first.
+// Without a backup there is nothing to ask about.
 void TForm1::RestoreLastBackupClick() {
-  ui::Platform& platform = app_.platform();
   BackupStore backups(files_);
-  const std::optional<std::string> newest = backups.Newest();
-  if (newest &&
-      !platform.Confirm("Restore the settings from the backup \"" + backups.PathOf(*newest) +
-                        "\"?\n\nQuellon backs up the settings as they are now first."))
-    return;
-  const TransferReport report =
-      RestoreBackup(registry_.api(), ProgramCatalogue(registry_.api()), backups, newest);
-  platform.ShowMessage(Shown(RestoredText(report)));
-  ResetClick();
+  const std::vector<BackupEntry> entries = ListBackupEntries(backups);
+  if (entries.empty()) throw NoBackup(backups);
+  const std::optional<BackupEntry> chosen = NewestNotFromRestore(entries);
+  if (!chosen) {
+    throw std::runtime_error("Every backup in \"" + backups.Folder() +
+                             "\" was taken before a restore; \"Restore a backup...\" lists them "
+                             "to choose from.");
+  }
+  if (RestoreAfterQuestion(app_.platform(), registry_.api(), backups, *chosen)) ResetClick();
+}
+
+void TForm1::RestoreChosenBackupClick() {
+  BackupStore backups(files_);
+  const std::vector<BackupEntry> entries = ListBackupEntries(backups);
+  if (entries.empty()) throw NoBackup(backups);
+  ui::ListDialog dialog{"Restore a backup", "&Backups, newest first:", {}, "&Restore"};
+  for (const BackupEntry& entry : entries) dialog.rows.push_back(BackupRowText(entry));
+  const std::optional<std::size_t> row = app_.platform().ChooseFromList(dialog);
+  if (!row || *row >= entries.size()) return;
+  if (RestoreAfterQuestion(app_.platform(), registry_.api(), backups, entries[*row])) ResetClick();
 }
 
 }  // namespace quellon

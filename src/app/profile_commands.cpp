@@ -120,6 +120,7 @@ int ApplyProfileCommand(const ConsoleServices& services, const std::string& file
                         std::string& err) {
   ConsoleForm console(services.registry, services.files);
   TForm1& form = console.form();
+  form.BackUpSavesAs(BackupReason::kProfile);
   const ProfileSettings settings = SettingsOf(form);
   const std::vector<ProfileValue> values = ReadProfileFile(services.files, file, settings);
   out += ProfileReadText(values.size(), file);

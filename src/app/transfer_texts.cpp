@@ -34,4 +34,11 @@ std::string RestoredText(const TransferReport& report) {
   return Report(report, "Restored " + Values(report.values) + " from " + report.source + ".");
 }
 
+std::string RestoreQuestion(const BackupStore& backups, const BackupEntry& entry) {
+  std::string when = BackupTimeText(entry.stamp);
+  if (entry.reason) when += ", taken " + std::string(ShownReason(*entry.reason));
+  return "Restore the settings from the backup \"" + backups.PathOf(entry.name) + "\" (" + when +
+         ")?\n\nQuellon backs up the settings as they are now first.";
+}
+
 }  // namespace quellon

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 
+#include "safety/backup_list.h"
 #include "safety/transfer.h"
 
 namespace quellon {
@@ -15,5 +16,8 @@ std::string ExportedText(const ExportReport& report, const std::string& file);
 // PATH", then the lines a restore left out.
 std::string ImportedText(const TransferReport& report);
 std::string RestoredText(const TransferReport& report);
+
+// The question before a restore from the window: the backup's path, its time and what took it.
+std::string RestoreQuestion(const BackupStore& backups, const BackupEntry& entry);
 
 }  // namespace quellon

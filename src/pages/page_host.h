@@ -18,6 +18,9 @@ class PageHost {
   virtual ui::Memo& DebugLog() = 0;
   virtual void ResetClick() = 0;
   virtual void SetSettingsInRegistry() = 0;
+  // The save of "Load and Set Defaults": a host that tells its saves apart in their backups says
+  // so.
+  virtual void SetDefaultsInRegistry() { SetSettingsInRegistry(); }
   // Opens the property frame of the kind's `wanted`-th card filter (from 1).
   virtual void ShowPvrPropPage(DeviceKind kind, int wanted) = 0;
   // Pushes the ticked picture values into every card filter of the kind.

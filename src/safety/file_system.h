@@ -4,6 +4,7 @@
 // (file_system_win32.cpp) calls the system; MemoryFileSystem keeps everything in memory for tests
 // and scenarios. Paths are Windows paths; a relative one is taken from the current folder.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -69,6 +70,8 @@ class FileSystem {
   // True when `path` names a file (not a folder).
   virtual bool Exists(const std::string& path) = 0;
   virtual std::string Read(const std::string& path) = 0;
+  // The first `bytes` bytes of the file, or all of a shorter one; like Read, never through a link.
+  virtual std::string ReadStart(const std::string& path, std::size_t bytes) = 0;
   // Writes the whole file under a temporary name beside it and then puts that in place of `path`,
   // so that a write that fails leaves an earlier file of that name as it was. The temporary name
   // is new and unpredictable: the folder may belong to someone who could plant a file there.

@@ -74,8 +74,8 @@ SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue) {
   return snapshot;
 }
 
-std::string SettingsSnapshot::File(RegFileEncoding encoding) const {
-  std::vector<std::string> comments;
+std::string SettingsSnapshot::File(RegFileEncoding encoding, std::vector<std::string> first) const {
+  std::vector<std::string> comments = std::move(first);
   for (const std::string& what : unread)
     comments.push_back("Not recorded, as Quellon could not read it: " + what);
   return FormatRegFile(operations, encoding, comments);

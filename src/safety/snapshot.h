@@ -20,8 +20,10 @@ struct SettingsSnapshot {
   // a name a .reg file cannot carry, and what the catalogue could not list.
   std::vector<std::string> unread;
 
-  // The snapshot as a .reg file, each left-out key or value named in a comment line.
-  std::string File(RegFileEncoding encoding = RegFileEncoding::kUnicode) const;
+  // The snapshot as a .reg file, each left-out key or value named in a comment line after the
+  // comments `first`.
+  std::string File(RegFileEncoding encoding = RegFileEncoding::kUnicode,
+                   std::vector<std::string> first = {}) const;
 };
 
 // Keys in catalogue order, each with its values in catalogue order, under the registry's own

@@ -149,9 +149,9 @@ BackupError BackupFailed(const std::string& reason) {
 // Backs up, then applies; `what` names the import or restore in the text of a failed write.
 TransferReport BackUpAndApply(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
                               const std::vector<RegFileOperation>& operations,
-                              const std::string& what) {
+                              const std::string& what, BackupReason reason) {
   TransferReport report;
-  report.backup = TakeBackup(api, catalogue, backups);
+  report.backup = TakeBackup(api, catalogue, backups, reason);
   report.values = CountValues(operations);
   try {
     ApplyRegFile(api, WithoutIdleSections(api, operations));
@@ -167,10 +167,13 @@ TransferReport BackUpAndApply(RegistryApi& api, const Catalogue& catalogue, Back
 
 }  // namespace
 
-std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups) {
+std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
+                       std::optional<BackupReason> reason) {
   std::string contents;
+  std::vector<std::string> first;
+  if (reason) first.push_back(BackupReasonComment(*reason));
   try {
-    contents = Snapshot(api, catalogue).File();
+    contents = Snapshot(api, catalogue).File(RegFileEncoding::kUnicode, std::move(first));
   } catch (const RegistryError& e) {
     throw BackupFailed(std::string(e.what()) + ".");
   }
@@ -181,9 +184,9 @@ std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore
   }
 }
 
-std::string TakeProgramBackup(RegistryApi& api, FileSystem& files) {
+std::string TakeProgramBackup(RegistryApi& api, FileSystem& files, BackupReason reason) {
   BackupStore backups(files);
-  return TakeBackup(api, ProgramCatalogue(api), backups);
+  return TakeBackup(api, ProgramCatalogue(api), backups, reason);
 }
 
 ExportReport ExportSettings(RegistryApi& api, const Catalogue& catalogue, FileSystem& files,
@@ -214,8 +217,9 @@ CheckedImport CheckImport(const Catalogue& catalogue, FileSystem& files, const s
 
 TransferReport ApplyImport(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
                            const CheckedImport& checked) {
-  TransferReport report = BackUpAndApply(api, catalogue, backups, checked.operations,
-                                         "import of \"" + checked.file + "\"");
+  TransferReport report =
+      BackUpAndApply(api, catalogue, backups, checked.operations,
+                     "import of \"" + checked.file + "\"", BackupReason::kImport);
   report.source = checked.file;
   return report;
 }
@@ -223,6 +227,10 @@ TransferReport ApplyImport(RegistryApi& api, const Catalogue& catalogue, BackupS
 TransferReport ImportSettings(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
                               const std::string& file) {
   return ApplyImport(api, catalogue, backups, CheckImport(catalogue, backups.files(), file));
+}
+
+std::runtime_error NoBackup(const BackupStore& backups) {
+  return std::runtime_error("There is no backup in \"" + backups.Folder() + "\".");
 }
 
 TransferReport RestoreBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
@@ -233,7 +241,7 @@ TransferReport RestoreBackup(RegistryApi& api, const Catalogue& catalogue, Backu
   } else if (const std::optional<std::string> newest = backups.Newest()) {
     chosen = *newest;
   } else {
-    throw std::runtime_error("There is no backup in \"" + backups.Folder() + "\".");
+    throw NoBackup(backups);
   }
   chosen = BackupFileName(chosen);
   std::vector<RegFileOperation> operations = ReadRegFile(backups.files(), backups.PathOf(chosen));
@@ -243,8 +251,8 @@ TransferReport RestoreBackup(RegistryApi& api, const Catalogue& catalogue, Backu
     skipped.push_back(Describe(op));
     return true;
   });
-  TransferReport report =
-      BackUpAndApply(api, catalogue, backups, operations, "restore of " + chosen);
+  TransferReport report = BackUpAndApply(api, catalogue, backups, operations,
+                                         "restore of " + chosen, BackupReason::kRestore);
   report.source = chosen;
   report.skipped = std::move(skipped);
   return report;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "registry/reg_file.h"
+#include "safety/backup_reason.h"
 #include "safety/backup_store.h"
 #include "safety/catalogue.h"
 
@@ -48,14 +49,16 @@ struct TransferReport {
 };
 
 // Writes the state of every catalogue value it can read as a new backup and returns its full path;
-// each key or value it cannot read is named in a comment line of the file instead. Throws
-// BackupError ("The backup failed: ...") only when the file cannot be written.
-std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups);
+// the file's first comment names the reason, and each key or value it cannot read is named in a
+// comment line after it. Throws BackupError ("The backup failed: ...") only when the file cannot
+// be written.
+std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
+                       std::optional<BackupReason> reason);
 
 // The backup a save takes before its first write: every value of the program's catalogue on this
 // machine now, into the backups kept in `files`. Returns its full path. Throws BackupError as
 // TakeBackup does, so that a backup changes nothing else of what a save does.
-std::string TakeProgramBackup(RegistryApi& api, FileSystem& files);
+std::string TakeProgramBackup(RegistryApi& api, FileSystem& files, BackupReason reason);
 
 struct ExportReport {
   std::size_t values = 0;  // set or deleted by the file
@@ -86,6 +89,9 @@ TransferReport ApplyImport(RegistryApi& api, const Catalogue& catalogue, BackupS
 // BackupError or WriteStopped.
 TransferReport ImportSettings(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
                               const std::string& file);
+
+// "There is no backup in "FOLDER"."
+std::runtime_error NoBackup(const BackupStore& backups);
 
 // Restores the newest backup, or the one named (its name as the list of backups shows it, ".reg"
 // may be left out), after taking a backup of the state it replaces. Throws std::runtime_error when

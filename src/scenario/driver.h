@@ -67,6 +67,8 @@ class Driver {
   // is answered (every other one Yes).
   virtual void SetFileResult(std::optional<std::string> path) = 0;
   virtual void SetConfirmAnswer(bool yes) = 0;
+  // The row the next list dialog returns; nothing: the user cancels it.
+  virtual void SetListResult(std::optional<std::size_t> row) = 0;
 
   virtual void Start() = 0;
   virtual void Activate() = 0;
@@ -89,7 +91,8 @@ class Driver {
   virtual std::vector<std::string> VisibleFrames() = 0;
   virtual std::string HookOwner() = 0;  // empty when no hook is installed
   // "message \"...\"", "error \"...\"", "confirm \"...\"", "browse \"...\"", "save-file \"...\"",
-  // "open-file \"...\"", "property-frame \"...\"" lines.
+  // "open-file \"...\"", "property-frame \"...\"" lines, and for a list dialog "list \"TITLE\""
+  // followed by "row \"...\"" for each of its rows.
   virtual std::vector<std::string> TakeShown() = 0;
 
   // Devices, in modes that have a device system; the others refuse the commands.

@@ -158,6 +158,8 @@ std::vector<std::string> ModelDriver::TakeShown() {
                       : shown.kind == Kind::Browse   ? "browse"
                       : shown.kind == Kind::SaveFile ? "save-file"
                       : shown.kind == Kind::OpenFile ? "open-file"
+                      : shown.kind == Kind::List     ? "list"
+                      : shown.kind == Kind::ListRow  ? "row"
                                                      : "property-frame";
     lines.push_back(std::string(tag) + " " + Quote(shown.text));
   }

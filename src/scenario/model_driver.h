@@ -31,6 +31,7 @@ class ModelDriver : public Driver {
     platform_.SetFileResult(std::move(path));
   }
   void SetConfirmAnswer(bool yes) override { platform_.SetConfirmAnswer(yes); }
+  void SetListResult(std::optional<std::size_t> row) override { platform_.SetListResult(row); }
 
   void Start() override;
   void Activate() override;

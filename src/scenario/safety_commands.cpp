@@ -113,7 +113,9 @@ void Backup(Driver& driver, const Command& c, std::ostream& out, const ScriptCat
   BackupStore backups(driver.Files());
   try {
     for (long long i = 0; i < times; ++i)
-      TakeBackup(driver.ProgramFaults(), catalogue.Make(driver.ProgramFaults()), backups);
+      // Without a reason, as backups of Quellon before the reasons are.
+      TakeBackup(driver.ProgramFaults(), catalogue.Make(driver.ProgramFaults()), backups,
+                 std::nullopt);
   } catch (const BackupError& e) {
     out << "backup failed " << Quote(e.what()) << "\n";
   }
@@ -136,13 +138,22 @@ constexpr std::pair<std::string_view, const char*> kFileMenu[] = {
     {"profile-save", "Save settings profile..."},
     {"profile-apply", "Apply settings profile..."}};
 
-// `menu restore`, and `menu WORD FILE|cancel` for the commands above.
+// `menu restore`, `menu restore-from N|cancel` (row N of the list, from 0), and
+// `menu WORD FILE|cancel` for the commands above.
 void Menu(Driver& driver, const Command& c) {
   NeedCount(c, 2, 3);
   const std::string& command = c.tokens[1];
   if (command == "restore") {
     NeedCount(c, 2, 2);
     return driver.ChooseMenu("Restore last backup...");
+  }
+  if (command == "restore-from") {
+    NeedCount(c, 3, 3);
+    driver.SetListResult(
+        c.tokens[2] == "cancel"
+            ? std::nullopt
+            : std::optional<std::size_t>(static_cast<std::size_t>(Number(c.tokens[2], 0, 49))));
+    return driver.ChooseMenu("Restore a backup...");
   }
   const auto chosen = std::ranges::find(kFileMenu, std::string_view(command),
                                         &std::pair<std::string_view, const char*>::first);

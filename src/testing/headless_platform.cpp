@@ -37,6 +37,15 @@ std::optional<std::string> HeadlessPlatform::ChooseFile(const FileDialog& dialog
   return result;
 }
 
+std::optional<std::size_t> HeadlessPlatform::ChooseFromList(const ListDialog& dialog) {
+  shown_.push_back({Shown::Kind::List, dialog.title});
+  for (const std::string& row : dialog.rows) shown_.push_back({Shown::Kind::ListRow, row});
+  auto result = list_result_;
+  list_result_.reset();
+  if (result && *result >= dialog.rows.size()) result.reset();
+  return result;
+}
+
 bool HeadlessPlatform::Confirm(const std::string& text) {
   shown_.push_back({Shown::Kind::Confirm, text});
   const bool yes = confirm_answer_;

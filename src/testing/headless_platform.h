@@ -15,7 +15,18 @@ namespace quellon::ui {
 class HeadlessPlatform : public Platform {
  public:
   struct Shown {
-    enum class Kind { Message, Error, Browse, PropertyFrame, SaveFile, OpenFile, Confirm };
+    // A list dialog is its title (List), then one ListRow per row.
+    enum class Kind {
+      Message,
+      Error,
+      Browse,
+      PropertyFrame,
+      SaveFile,
+      OpenFile,
+      Confirm,
+      List,
+      ListRow
+    };
     Kind kind;
     std::string text;
   };
@@ -26,6 +37,7 @@ class HeadlessPlatform : public Platform {
   std::optional<std::string> BrowseForFolder(const std::string& title) override;
   bool FolderExists(const std::string& path) const override;
   std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
+  std::optional<std::size_t> ChooseFromList(const ListDialog& dialog) override;
   bool Confirm(const std::string& text) override;
   char DecimalSeparator() const override { return decimal_separator_; }
 
@@ -35,6 +47,8 @@ class HeadlessPlatform : public Platform {
   void SetBrowseResult(std::optional<std::string> result) { browse_result_ = std::move(result); }
   // What the next file dialog returns; nothing means the user cancels.
   void SetFileResult(std::optional<std::string> result) { file_result_ = std::move(result); }
+  // The row the next list dialog returns; nothing means the user cancels.
+  void SetListResult(std::optional<std::size_t> row) { list_result_ = row; }
   // How the next question is answered; every other is answered Yes.
   void SetConfirmAnswer(bool yes) { confirm_answer_ = yes; }
   void SetDecimalSeparator(char c) { decimal_separator_ = c; }
@@ -48,6 +62,7 @@ class HeadlessPlatform : public Platform {
   std::set<std::string> folders_;  // lower-cased: the file system ignores case
   std::optional<std::string> browse_result_;
   std::optional<std::string> file_result_;
+  std::optional<std::size_t> list_result_;
   bool confirm_answer_ = true;
   char decimal_separator_ = '.';
   std::vector<Shown> shown_;

@@ -119,6 +119,10 @@ std::string MemoryFileSystem::Read(const std::string& path) {
   return found->second.contents;
 }
 
+std::string MemoryFileSystem::ReadStart(const std::string& path, std::size_t bytes) {
+  return Read(path).substr(0, bytes);
+}
+
 void MemoryFileSystem::Write(const std::string& path, std::string_view contents) {
   const std::string key = Key(path);
   CheckWritable(key, "write", path);

@@ -32,6 +32,7 @@ class MemoryFileSystem final : public FileSystem {
   bool IsLink(const std::string& path) override;
   bool Exists(const std::string& path) override;
   std::string Read(const std::string& path) override;
+  std::string ReadStart(const std::string& path, std::size_t bytes) override;
   void Write(const std::string& path, std::string_view contents) override;
   void Remove(const std::string& path) override;
   LocalTime Now() override;

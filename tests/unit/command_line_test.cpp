@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/command_switches.h"
+#include "registry/reg_file_text.h"
 #include "registry/registry_util.h"
 #include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
@@ -106,7 +107,12 @@ TEST_F(CommandLineTest, ExportImportRestoreAndTheListOfBackups) {
   const std::string backup =
       "C:\\Users\\User\\AppData\\Local\\Quellon\\Backups\\quellon-2026-12-08_145503.reg";
   EXPECT_EQ(out_, "Imported 1 value from \"two.reg\".\nBackup written first: " + backup + "\n");
-  EXPECT_EQ(files_.Read(backup), files_.Read("out.reg"));
+  // The backup is the export with what took it below the header.
+  const std::string exported = files_.Read("out.reg");
+  const std::size_t body = exported.find('\n') + 2;  // past the header's UTF-16 line end
+  EXPECT_EQ(files_.Read(backup), exported.substr(0, body) +
+                                     regfile::EncodeUtf16("; Taken before: import\r\n") +
+                                     exported.substr(body));
 
   EXPECT_EQ(Run({"/restore"}), kExitSuccess);
   EXPECT_EQ(out_, "Restored 1 value from quellon-2026-12-08_145503.reg.\nBackup written first: " +
@@ -117,7 +123,8 @@ TEST_F(CommandLineTest, ExportImportRestoreAndTheListOfBackups) {
   EXPECT_EQ(Run({"/backups"}), kExitSuccess);
   EXPECT_EQ(out_,
             "Backups in \"C:\\Users\\User\\AppData\\Local\\Quellon\\Backups\", newest first:\n"
-            "quellon-2026-12-08_145503_02.reg\nquellon-2026-12-08_145503.reg\n");
+            "quellon-2026-12-08_145503_02.reg  2026-12-08 14:55:03 (2)  before a restore\n"
+            "quellon-2026-12-08_145503.reg  2026-12-08 14:55:03  before an import\n");
 
   // A failure: the reason on err, exit 1.
   EXPECT_EQ(Run({"/import", "absent.reg"}), kExitFailure);

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "registry/reg_file.h"
+#include "registry/reg_file_text.h"
 #include "registry/registry_util.h"
+#include "safety/backup_list.h"
 #include "safety/snapshot.h"
 #include "safety/transfer.h"
 #include "testing/faulty_registry.h"
@@ -147,7 +149,7 @@ TEST_F(SafetyTest, BackupNamesStayInTheFormTheListReads) {
 
   files_.Write(kFolder + "\\quellon-9999-12-31_235959_99.reg", "planted");
   try {
-    TakeBackup(registry_, catalogue_, backups_);
+    TakeBackup(registry_, catalogue_, backups_, BackupReason::kSave);
     FAIL() << "no error";
   } catch (const BackupError& e) {
     EXPECT_STREQ(("The backup failed: Cannot write a backup into \"" + kFolder +
@@ -168,7 +170,7 @@ TEST_F(SafetyTest, BackupsFollowNoLinks) {
     files.MakeFolders(kFolder);
     files.MarkLink(folder);
     try {
-      TakeBackup(registry_, catalogue_, backups);
+      TakeBackup(registry_, catalogue_, backups, BackupReason::kSave);
       FAIL() << "no error";
     } catch (const BackupError& e) {
       EXPECT_STREQ(("The backup failed: Cannot use the folder \"" + folder +
@@ -193,7 +195,7 @@ TEST_F(SafetyTest, BackupsFollowNoLinks) {
 TEST_F(SafetyTest, ABackupThatCannotBeWrittenNamesTheFileAndTheReason) {
   files_.FailWritesBelow(kFolder, kDiskFull);
   try {
-    TakeBackup(registry_, catalogue_, backups_);
+    TakeBackup(registry_, catalogue_, backups_, BackupReason::kSave);
     FAIL() << "no error";
   } catch (const BackupError& e) {
     EXPECT_STREQ(("The backup failed: Cannot create the folder \"" + kFolder +
@@ -204,7 +206,7 @@ TEST_F(SafetyTest, ABackupThatCannotBeWrittenNamesTheFileAndTheReason) {
   }
   files_.MakeFolders("C:\\Users\\User\\AppData\\Local\\Quellon");
   files_.SetLocalAppData("");
-  EXPECT_THROW(TakeBackup(registry_, catalogue_, backups_), BackupError);
+  EXPECT_THROW(TakeBackup(registry_, catalogue_, backups_, BackupReason::kSave), BackupError);
 
   // An import whose backup fails writes nothing.
   files_.SetLocalAppData("C:\\Users\\User\\AppData\\Local");
@@ -287,7 +289,7 @@ TEST_F(SafetyTest, AFailingWriteStopsTheImportAndNamesTheBackupThatUndoesIt) {
 
 // A device removed since the backup: its values are left out, and its key is not made again.
 TEST_F(SafetyTest, ARestoreLeavesOutWhatTheCatalogueNoLongerHolds) {
-  TakeBackup(registry_, catalogue_, backups_);
+  TakeBackup(registry_, catalogue_, backups_, std::nullopt);
   Seed("[HKEY_CURRENT_USER\\Viewer]\n\"Path\"=\"D:\\\\\"\n");
   Seed("[-HKEY_LOCAL_MACHINE\\Card]\n");
   Catalogue now;
@@ -310,6 +312,59 @@ TEST_F(SafetyTest, ARestoreLeavesOutWhatTheCatalogueNoLongerHolds) {
   RegKey gone;
   EXPECT_EQ(kErrorFileNotFound, RegKey::Open(memory_, kHkeyLocalMachine, "Card", kKeyRead, &gone));
   EXPECT_THROW(RestoreBackup(registry_, now, backups_, "..\\x.reg"), std::runtime_error);
+}
+
+// What took a backup comes from the whole lines right below the header at its file's start alone,
+// and only in the program's own words: the backups' folder is anyone's to write.
+TEST(BackupReasonTest, OnlyTheProgramsOwnWordsBelowTheHeaderCount) {
+  const std::string header = "Windows Registry Editor Version 5.00\r\n";
+  const auto unicode = [](const std::string& text) {
+    return "\xFF\xFE" + regfile::EncodeUtf16(text);
+  };
+  for (BackupReason reason : {BackupReason::kSave, BackupReason::kDefaults, BackupReason::kImport,
+                              BackupReason::kRestore, BackupReason::kProfile}) {
+    EXPECT_EQ(ReadBackupReason(unicode(header + "; " + BackupReasonComment(reason) + "\r\n")),
+              reason);
+  }
+  EXPECT_EQ(ReadBackupReason("REGEDIT4\n; Taken before: import\n"), BackupReason::kImport);
+  EXPECT_EQ(ReadBackupReason(header + "; Taken before: restore\r\n; Taken before: save\r\n"),
+            BackupReason::kRestore);
+  // What follows the bytes read changes nothing.
+  EXPECT_EQ(ReadBackupReason(header + "; Taken before: save\r\n" + std::string(1 << 20, '\xFF')),
+            BackupReason::kSave);
+
+  std::string wide_word = unicode(header + "; Taken before: sav");
+  wide_word += std::string("\x65\x01\r\0\n\0", 6);  // U+0165, which narrows to no letter
+  const std::string hostile[] = {
+      "",
+      "; Taken before: save\r\n",  // no header
+      header + "; Taken before: Save\r\n",
+      header + "; Taken before: save \r\n",
+      header + "; Taken before: save",                                  // cut off
+      header + "\r\n\r\n\r\n; Taken before: save\r\n",                  // below the lines read
+      header + std::string(600, ';') + "\r\n; Taken before: save\r\n",  // past the bytes read
+      header + std::string("; Taken before: save\0\r\n", 23),
+      wide_word,
+      unicode("REGEDIT5\r\n; Taken before: save\r\n"),
+  };
+  for (const std::string& head : hostile)
+    EXPECT_EQ(ReadBackupReason(head), std::nullopt) << head.substr(0, 80);
+}
+
+// The list of backups: a backup without the line says nothing, and the last backup to restore is
+// the newest no restore took.
+TEST_F(SafetyTest, TheListSaysWhatTookEachBackupAndTheLastOneNoRestoreTook) {
+  TakeBackup(registry_, catalogue_, backups_, std::nullopt);
+  Tick();
+  TakeBackup(registry_, catalogue_, backups_, BackupReason::kSave);
+  static_cast<void>(RestoreBackup(registry_, catalogue_, backups_, std::nullopt));
+  const std::vector<BackupEntry> entries = ListBackupEntries(backups_);
+  ASSERT_EQ(3u, entries.size());
+  EXPECT_EQ("2026-12-08 14:55:04 (2)  before a restore", BackupRowText(entries[0]));
+  EXPECT_EQ("2026-12-08 14:55:04  before a save", BackupRowText(entries[1]));
+  EXPECT_EQ("2026-12-08 14:55:03", BackupRowText(entries[2]));
+  EXPECT_EQ(entries[1].name, NewestNotFromRestore(entries)->name);
+  EXPECT_FALSE(NewestNotFromRestore({entries[0]}));
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <utility>
@@ -29,6 +30,7 @@
 #include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
 #include "testing/simulated_devices.h"
+#include "ui/win32/list_dialog_win32.h"
 #include "window_picture.h"
 
 namespace quellon::testing {
@@ -393,6 +395,83 @@ TEST(Accessibility, AChangeOfDpiLaysTheWindowOutAsAStartAtThatDpi) {
   GetWindowRect(form, &now);
   EXPECT_EQ(now.left, suggested.left);
   EXPECT_EQ(now.top, suggested.top);
+}
+
+// What the list dialog showed when it came up, seen from a timer while it runs its own loop.
+struct ListDialogSeen {
+  int rows = 0;
+  int chosen = -1;
+  bool list_focused = false;
+  std::pair<std::string, long> list;
+  std::pair<std::string, long> take;
+  int list_width = 0;
+  RECT frame{};
+  WPARAM keys[2] = {};  // pressed on the list once it is seen
+};
+ListDialogSeen* g_dialog_seen = nullptr;
+
+void CALLBACK LookAtListDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND dialog = FindWindowA("#32770", "Restore a backup");
+  if (!dialog || !IsWindowVisible(dialog)) return;
+  KillTimer(nullptr, timer);
+  ListDialogSeen& seen = *g_dialog_seen;
+  const HWND list = GetDlgItem(dialog, ui::win32::kListDialogList);
+  seen.rows = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+  seen.chosen = static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
+  seen.list_focused = GetFocus() == list;
+  seen.list = ReadThroughMsaa(list);
+  seen.take = ReadThroughMsaa(GetDlgItem(dialog, IDOK));
+  RECT inside{};
+  GetClientRect(list, &inside);
+  seen.list_width = inside.right;
+  GetWindowRect(dialog, &seen.frame);
+  if (const char* folder = std::getenv("QUELLON_PICTURES")) {
+    UpdateWindow(dialog);
+    SavePicture(GetDesktopWindow(), seen.frame, std::string(folder) + "\\backups_dialog.bmp");
+  }
+  for (const WPARAM key : seen.keys)
+    if (key) PostMessageA(list, WM_KEYDOWN, key, 0);
+}
+
+// The list dialog comes up at the window's DPI inside the work area, its first row chosen and
+// the list focused and named for a screen reader; Down and Enter take the second row, Esc cancels.
+TEST(Accessibility, TheListDialogIsReadAndWorkedByKeys) {
+  MainWindow window;
+  const ui::ListDialog dialog{"Restore a backup",
+                              "&Backups, newest first:",
+                              {"2026-12-08 14:55:06  before a restore",
+                               "2026-12-08 14:55:04  before a save", "2026-12-08 14:55:03"},
+                              "&Restore"};
+  const auto run = [&](WPARAM first, WPARAM second) {
+    ListDialogSeen seen;
+    seen.keys[0] = first;
+    seen.keys[1] = second;
+    g_dialog_seen = &seen;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, &LookAtListDialog);
+    const std::optional<std::size_t> taken = window.platform.ChooseFromList(dialog);
+    KillTimer(nullptr, timer);
+    g_dialog_seen = nullptr;
+    return std::make_pair(seen, taken);
+  };
+
+  const auto [seen, taken] = run(VK_DOWN, VK_RETURN);
+  EXPECT_EQ(taken, std::optional<std::size_t>(1));
+  EXPECT_EQ(seen.rows, 3);
+  EXPECT_EQ(seen.chosen, 0);
+  EXPECT_TRUE(seen.list_focused);
+  EXPECT_EQ(seen.list,
+            std::make_pair(std::string("Backups, newest first"), long{ROLE_SYSTEM_LIST}));
+  EXPECT_EQ(seen.take.first, "Restore");
+  EXPECT_GE(seen.list_width, window.mirror->Scale(300));
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoA(MonitorFromWindow(window.mirror->form_window(), MONITOR_DEFAULTTONEAREST),
+                  &monitor);
+  EXPECT_TRUE(seen.frame.left >= monitor.rcWork.left && seen.frame.top >= monitor.rcWork.top &&
+              seen.frame.right <= monitor.rcWork.right &&
+              seen.frame.bottom <= monitor.rcWork.bottom);
+
+  EXPECT_EQ(run(VK_ESCAPE, 0).second, std::nullopt);
 }
 
 }  // namespace

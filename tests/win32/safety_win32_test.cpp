@@ -153,7 +153,7 @@ TEST_F(SafetyWin32Test, LinksAreNeitherFollowedNorListed) {
       !files_.IsLink(quellon))
     GTEST_SKIP() << "no symbolic links on this system";
   BackupStore backups(files_);
-  EXPECT_THROW(TakeBackup(registry_, CardCatalogue(), backups), BackupError);
+  EXPECT_THROW(TakeBackup(registry_, CardCatalogue(), backups, BackupReason::kSave), BackupError);
   EXPECT_EQ(std::vector<std::string>{"a.reg"}, files_.List(elsewhere));
 
   const std::string link = folder_ + "\\quellon-2000-01-01_000000.reg";
@@ -170,7 +170,7 @@ TEST_F(SafetyWin32Test, TheSystemsToolsRestoreQuellonsBackups) {
   catalogue.Add(kHkeyCurrentUser, key_, "Gone");
   const std::string before = Dump();
   BackupStore backups(files_);
-  const std::string backup = TakeBackup(registry_, catalogue, backups);
+  const std::string backup = TakeBackup(registry_, catalogue, backups, BackupReason::kSave);
   EXPECT_EQ(0u, backup.find(folder_ + "\\Local\\Quellon\\Backups\\quellon-"));
 
   for (const std::string& tool :

@@ -93,7 +93,7 @@ void TFr150::SetProcampDefaultsClick() {
     row->slider.SetPosition(row->def().design);
     row->save.SetChecked(true);
   }
-  host().SetSettingsInRegistry();
+  host().SetDefaultsInRegistry();
   host().ResetClick();
   host().app().platform().ShowMessage("Default Procamp Settings Loaded");
 }

@@ -46,6 +46,23 @@ std::string RandomSuffix(const std::string& path) {
   return suffix;
 }
 
+// Reads up to `bytes` bytes from the file's start; fewer when it shrank meanwhile.
+std::string ReadUpTo(HANDLE file, std::size_t bytes, const std::string& path) {
+  std::string contents(bytes, '\0');
+  std::size_t done = 0;
+  while (done < contents.size()) {
+    DWORD got = 0;
+    if (!ReadFile(file, contents.data() + done, static_cast<DWORD>(contents.size() - done), &got,
+                  nullptr)) {
+      Fail(GetLastError(), "read", path);
+    }
+    if (got == 0) break;
+    done += got;
+  }
+  contents.resize(done);
+  return contents;
+}
+
 bool IsFolder(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
@@ -151,30 +168,32 @@ bool Win32FileSystem::Exists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-std::string Win32FileSystem::Read(const std::string& path) {
-  const UniqueFile file = Open(Resolve(path), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+// Opens the file for reading, refusing a link; `size` is its size then.
+UniqueFile Win32FileSystem::OpenToRead(const std::string& path, long long* size) const {
+  UniqueFile file = Open(Resolve(path), GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
   if (!file) Fail(GetLastError(), "read", path);
   BY_HANDLE_FILE_INFORMATION information{};
   if (!GetFileInformationByHandle(file.get(), &information)) Fail(GetLastError(), "read", path);
   if (IsReparsePoint(information.dwFileAttributes)) throw LinkRefused("read", path);
-  LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size)) Fail(GetLastError(), "read", path);
-  if (size.QuadPart > kLargestRead) {
+  LARGE_INTEGER found{};
+  if (!GetFileSizeEx(file.get(), &found)) Fail(GetLastError(), "read", path);
+  *size = found.QuadPart;
+  return file;
+}
+
+std::string Win32FileSystem::Read(const std::string& path) {
+  long long size = 0;
+  const UniqueFile file = OpenToRead(path, &size);
+  if (size > kLargestRead) {
     throw FileError("read", path, "The file is larger than 64 MB.", ERROR_FILE_TOO_LARGE);
   }
-  std::string contents(static_cast<std::size_t>(size.QuadPart), '\0');
-  std::size_t done = 0;
-  while (done < contents.size()) {
-    DWORD got = 0;
-    if (!ReadFile(file.get(), contents.data() + done, static_cast<DWORD>(contents.size() - done),
-                  &got, nullptr)) {
-      Fail(GetLastError(), "read", path);
-    }
-    if (got == 0) break;  // it shrank meanwhile
-    done += got;
-  }
-  contents.resize(done);
-  return contents;
+  return ReadUpTo(file.get(), static_cast<std::size_t>(size), path);
+}
+
+std::string Win32FileSystem::ReadStart(const std::string& path, std::size_t bytes) {
+  long long size = 0;
+  const UniqueFile file = OpenToRead(path, &size);
+  return ReadUpTo(file.get(), std::min<std::size_t>(bytes, static_cast<std::size_t>(size)), path);
 }
 
 // The temporary file beside the target keeps the move on one volume, where it replaces the target

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/win32/handles_win32.h"
 #include "safety/file_system.h"
 
 namespace quellon {
@@ -22,6 +23,7 @@ class Win32FileSystem : public FileSystem {
   bool IsLink(const std::string& path) override;
   bool Exists(const std::string& path) override;
   std::string Read(const std::string& path) override;
+  std::string ReadStart(const std::string& path, std::size_t bytes) override;
   void Write(const std::string& path, std::string_view contents) override;
   void Remove(const std::string& path) override;
   LocalTime Now() override;
@@ -31,6 +33,7 @@ class Win32FileSystem : public FileSystem {
 
  private:
   std::string Resolve(const std::string& path) const;
+  win32::UniqueFile OpenToRead(const std::string& path, long long* size) const;
 
   std::string base_;
 };

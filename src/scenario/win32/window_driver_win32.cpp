@@ -40,6 +40,15 @@ std::optional<std::string> ScriptedDialogsPlatform::ChooseFile(const ui::FileDia
   return result;
 }
 
+std::optional<std::size_t> ScriptedDialogsPlatform::ChooseFromList(const ui::ListDialog& dialog) {
+  shown_.push_back("list " + Quote(dialog.title));
+  for (const std::string& row : dialog.rows) shown_.push_back("row " + Quote(row));
+  auto result = list_result_;
+  list_result_.reset();
+  if (result && *result >= dialog.rows.size()) result.reset();
+  return result;
+}
+
 WindowDriver::WindowDriver(HINSTANCE instance) : instance_(instance) {
   ClearProgramKeys();
   SetCursorPos(RestingPlace().x, RestingPlace().y);

@@ -28,7 +28,8 @@
 
 namespace quellon::scenario {
 
-// The Windows platform with a folder browser and file dialogs that answer as the script says.
+// The Windows platform with a folder browser, file dialogs and list dialogs that answer as the
+// script says.
 class ScriptedDialogsPlatform : public ui::win32::Win32Platform {
  public:
   explicit ScriptedDialogsPlatform(std::vector<std::string>& shown) : shown_(shown) {}
@@ -36,11 +37,14 @@ class ScriptedDialogsPlatform : public ui::win32::Win32Platform {
   std::optional<std::string> ChooseFile(const ui::FileDialog& dialog) override;
   void SetBrowseResult(std::optional<std::string> r) { result_ = std::move(r); }
   void SetFileResult(std::optional<std::string> r) { file_result_ = std::move(r); }
+  std::optional<std::size_t> ChooseFromList(const ui::ListDialog& dialog) override;
+  void SetListResult(std::optional<std::size_t> row) { list_result_ = row; }
 
  private:
   std::vector<std::string>& shown_;
   std::optional<std::string> result_;
   std::optional<std::string> file_result_;
+  std::optional<std::size_t> list_result_;
 };
 
 // The program's files on the real system, in a folder of the run below the temporary folder that
@@ -76,6 +80,7 @@ class WindowDriver : public Driver {
     platform_.SetFileResult(std::move(path));
   }
   void SetConfirmAnswer(bool yes) override { confirm_answer_ = yes; }
+  void SetListResult(std::optional<std::size_t> row) override { platform_.SetListResult(row); }
 
   void Start() override;
   void Activate() override;

@@ -1,7 +1,9 @@
 #include "ui/win32/platform_win32.h"
 
 #include "ui/win32/file_dialogs_win32.h"
+#include "ui/win32/list_dialog_win32.h"
 #include "ui/win32/mirror_win32.h"
+#include "ui/win32/screen_win32.h"
 #include "ui/win32/shell_services_win32.h"
 #include "ui/win32/text_win32.h"
 
@@ -34,6 +36,10 @@ std::optional<std::string> Win32Platform::BrowseForFolder(const std::string& tit
 
 std::optional<std::string> Win32Platform::ChooseFile(const FileDialog& dialog) {
   return ChooseFileWin32(Owner(), dialog);
+}
+
+std::optional<std::size_t> Win32Platform::ChooseFromList(const ListDialog& dialog) {
+  return ChooseFromListWin32(Owner(), dialog, mirror_ ? mirror_->dpi() : SystemDpi());
 }
 
 // No is the default button: Enter pressed in passing writes nothing.

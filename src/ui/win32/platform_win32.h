@@ -1,6 +1,6 @@
 #pragma once
 // The platform services on Windows: real message boxes, the real pointer, the shell's folder
-// browser, the common file dialogs and the user's locale.
+// browser, the common file dialogs, the list dialog and the user's locale.
 
 #include <windows.h>
 
@@ -25,6 +25,8 @@ class Win32Platform : public Platform {
   std::optional<std::string> BrowseForFolder(const std::string& title) override;
   bool FolderExists(const std::string& path) const override;
   std::optional<std::string> ChooseFile(const FileDialog& dialog) override;
+  // At the DPI the main window is drawn at.
+  std::optional<std::size_t> ChooseFromList(const ListDialog& dialog) override;
   bool Confirm(const std::string& text) override;
   char DecimalSeparator() const override;
 
