@@ -8,13 +8,6 @@
 namespace quellon {
 namespace {
 
-// The two system classes by their identifiers, and the interfaces by __uuidof: strmiids.lib keeps
-// every DirectShow identifier in one object, and linking it for these would add about 21 KB.
-constexpr GUID kSystemDeviceEnum = {
-    0x62be5d10, 0x60eb, 0x11d0, {0xbd, 0x3b, 0x00, 0xa0, 0xc9, 0x11, 0xce, 0x86}};
-constexpr GUID kFilterGraph = {
-    0xe436ebb3, 0x524f, 0x11ce, {0x9f, 0x53, 0x00, 0x20, 0xaf, 0x0b, 0xa7, 0x70}};
-
 std::optional<std::string> ReadText(IPropertyBag& bag, const wchar_t* name, size_t max_units) {
   win32::Variant value;
   value.ptr()->vt = VT_BSTR;
@@ -26,9 +19,9 @@ std::optional<std::string> ReadText(IPropertyBag& bag, const wchar_t* name, size
 ComPtr<IEnumMoniker> ClassEnumerator(const Guid& category) {
   ComPtr<ICreateDevEnum> devices;
   ComPtr<IEnumMoniker> monikers;
-  if (FAILED(CoCreateInstance(
-          kSystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER,
-          __uuidof(ICreateDevEnum), reinterpret_cast<void**>(devices.GetAddressOf()))))
+  if (FAILED(CoCreateInstance(CLSID_SystemDeviceEnum, nullptr,
+                              CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER, IID_ICreateDevEnum,
+                              reinterpret_cast<void**>(devices.GetAddressOf()))))
     return nullptr;
   // S_FALSE means a category without devices: no enumerator to walk.
   const GUID id = ToGUID(category);
@@ -39,7 +32,7 @@ ComPtr<IEnumMoniker> ClassEnumerator(const Guid& category) {
 DeviceProperties ReadProperties(IMoniker& moniker) {
   DeviceProperties p;
   ComPtr<IPropertyBag> bag;
-  if (FAILED(moniker.BindToStorage(nullptr, nullptr, __uuidof(IPropertyBag),
+  if (FAILED(moniker.BindToStorage(nullptr, nullptr, IID_IPropertyBag,
                                    reinterpret_cast<void**>(bag.GetAddressOf()))))
     return p;
   p.friendly_name = ReadText(*bag.Get(), L"FriendlyName", kMaxFriendlyName);
@@ -97,7 +90,7 @@ Guid DirectShowDevices::ClsidFromString(const std::string& text) {
 
 std::unique_ptr<GraphManager> DirectShowDevices::CreateFilterGraph() {
   ComPtr<IFilterGraph2> graph;
-  if (FAILED(CoCreateInstance(kFilterGraph, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IFilterGraph2),
+  if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IFilterGraph2,
                               reinterpret_cast<void**>(graph.GetAddressOf()))))
     return nullptr;
   return std::make_unique<DirectShowGraph>(std::move(graph));

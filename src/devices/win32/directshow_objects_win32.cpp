@@ -56,7 +56,7 @@ std::unique_ptr<VideoProcAmp> DirectShowFilter::QueryProcAmp() {
 
 std::unique_ptr<LiveFilter> DirectShowMoniker::BindToObject() {
   ComPtr<IBaseFilter> filter;
-  if (FAILED(moniker_->BindToObject(nullptr, nullptr, __uuidof(IBaseFilter),
+  if (FAILED(moniker_->BindToObject(nullptr, nullptr, IID_IBaseFilter,
                                     reinterpret_cast<void**>(filter.GetAddressOf()))) ||
       !filter)
     return nullptr;
