@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace bench {
@@ -67,7 +68,44 @@ void Heaps(std::size_t* bytes, long* blocks) {
   }
 }
 
+// NtQueryObject, ntdll's own: the kind and the name of a kernel object.
+using QueryObject = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+constexpr int kObjectName = 1, kObjectType = 2;
+
+std::string ObjectText(QueryObject query, HANDLE handle, int what) {
+  // Both answers start with a UNICODE_STRING: length in bytes, capacity, characters.
+  struct Text {
+    USHORT length, capacity;
+    const wchar_t* chars;
+  };
+  alignas(Text) char buffer[4096] = {};
+  if (query(handle, what, buffer, sizeof buffer, nullptr) < 0) return "?";
+  const Text* text = reinterpret_cast<const Text*>(buffer);
+  if (!text->chars) return "";
+  char narrow[2048] = {};
+  WideCharToMultiByte(CP_ACP, 0, text->chars, text->length / 2, narrow, sizeof narrow - 1, nullptr,
+                      nullptr);
+  return narrow;
+}
+
 }  // namespace
+
+std::vector<std::string> HandleNames() {
+  std::vector<std::string> names;
+  const auto query = reinterpret_cast<QueryObject>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryObject")));
+  if (!query) return names;
+  ULONG_PTR last = 0;
+  for (ULONG_PTR h = 4; h < last + 4 * kGapHandles || h < 4 * kGapHandles; h += 4) {
+    DWORD flags = 0;
+    const auto handle = reinterpret_cast<HANDLE>(h);
+    if (!GetHandleInformation(handle, &flags)) continue;
+    last = h;
+    names.push_back(ObjectText(query, handle, kObjectType) + " " +
+                    ObjectText(query, handle, kObjectName));
+  }
+  return names;
+}
 
 Counts CountResources() {
   Counts c;

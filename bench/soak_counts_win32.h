@@ -4,6 +4,8 @@
 // values, GDI objects by probing the GDI handle table's indexes, heap bytes by walking every heap.
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 namespace bench {
 
@@ -17,5 +19,8 @@ struct Counts {
 };
 
 Counts CountResources();
+
+// "KIND NAME" of every kernel handle the process holds, e.g. "Key \REGISTRY\MACHINE\...".
+std::vector<std::string> HandleNames();
 
 }  // namespace bench

@@ -5,21 +5,26 @@
 // handles, GDI objects, windows and menus, heap bytes and blocks) and prints it with the time a
 // cycle took since the last count; at the end the first and last counts and their slope per 1,000
 // cycles, and the heap's growth split into what the debug log explains (it grows by design), what
-// the system keeps of the message boxes the saves show, and what is left. With "devices" the
-// demo's stand-in cards are installed too: a capture and an encoder filter for each of the two
-// card families.
+// the system keeps of the message boxes the saves show, and what is left. The demo's stand-in cards
+// are installed (a capture and an encoder filter for each of the two card families), as a user's
+// machine has cards; "nodevices" leaves them out. With cards, the handles and heap blocks that one
+// bare listing of the two device categories keeps (the system's device enumerator alone, no code of
+// the program) are measured in the same process after the soak, to trace what grows per cycle.
 //
-// Usage: soak MACHINE.reg CYCLES [EVERY] [devices]   (run by bench/run-soak)
+// Usage: soak MACHINE.reg CYCLES [EVERY] [nodevices]   (run by bench/run-soak)
 
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>  // needs the types of windows.h
 // clang-format on
 
+#include <dshow.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -182,6 +187,77 @@ void PrintHeapShares(WindowDriver& driver, const std::vector<Sample>& samples) {
   row("  left", {grown.kb - log.kb - boxes.kb, grown.blocks - log.blocks - boxes.blocks});
 }
 
+// The handles `after` holds that `before` did not, by kind and name, the most frequent first.
+void PrintNewHandles(const char* what, const std::vector<std::string>& before,
+                     const std::vector<std::string>& after) {
+  std::map<std::string, long> grown;
+  for (const std::string& name : after) ++grown[name];
+  for (const std::string& name : before) --grown[name];
+  std::vector<std::pair<long, std::string>> rows;
+  for (const auto& [name, count] : grown)
+    if (count != 0) rows.emplace_back(count, name);
+  std::sort(rows.rbegin(), rows.rend());
+  std::printf("%s:%s\n", what, rows.empty() ? " none" : "");
+  for (size_t i = 0; i < rows.size() && i < 8; ++i)
+    std::printf("  %+6ld  %s\n", rows[i].first, rows[i].second.c_str());
+}
+
+// One listing of the capture and encoder categories as any DirectShow program makes it: the system
+// device enumerator, a class enumerator per category, each moniker's friendly name.
+void BareListing() {
+  using quellon::win32::ComPtr;
+  static const GUID kEncoders = {
+      0x19689bf6, 0xc384, 0x48fd, {0xad, 0x51, 0x90, 0xe5, 0x8c, 0x79, 0xf7, 0x0b}};
+  ComPtr<ICreateDevEnum> devices;
+  if (FAILED(CoCreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_ICreateDevEnum,
+                              reinterpret_cast<void**>(devices.GetAddressOf()))))
+    return;
+  for (const GUID& category : {CLSID_VideoInputDeviceCategory, kEncoders}) {
+    ComPtr<IEnumMoniker> monikers;
+    if (devices->CreateClassEnumerator(category, &monikers, 0) != S_OK) continue;
+    for (ComPtr<IMoniker> moniker;
+         monikers->Next(1, moniker.ReleaseAndGetAddressOf(), nullptr) == S_OK;) {
+      ComPtr<IPropertyBag> bag;
+      if (FAILED(moniker->BindToStorage(nullptr, nullptr, IID_IPropertyBag,
+                                        reinterpret_cast<void**>(bag.GetAddressOf()))))
+        continue;
+      quellon::win32::Variant name;
+      name.ptr()->vt = VT_BSTR;
+      bag->Read(L"FriendlyName", name.ptr(), nullptr);
+    }
+  }
+}
+
+// What the program's handles and heap blocks grew by per cycle, against what one bare listing
+// keeps: where a cycle's growth is a whole number of bare listings, the device enumerator holds it.
+void PrintListingShare(const std::vector<Sample>& samples,
+                       const std::vector<std::string>& first_handles) {
+  constexpr int kListings = 200;
+  PrintNewHandles("\nhandles the program gained after the first count", first_handles,
+                  bench::HandleNames());
+  const std::vector<std::string> names_before = bench::HandleNames();
+  const bench::Counts before = bench::CountResources();
+  for (int i = 0; i < kListings; ++i) BareListing();
+  const bench::Counts after = bench::CountResources();
+  PrintNewHandles("handles 200 bare listings gained", names_before, bench::HandleNames());
+  const Sample& first = samples[std::min<size_t>(1, samples.size() - 1)];
+  const Sample& last = samples.back();
+  const double cycles = std::max(1, last.cycle - first.cycle);
+  const double handles = double(after.handles - before.handles) / kListings;
+  const double blocks = double(after.heap_blocks - before.heap_blocks) / kListings;
+  const double cycle_handles = double(last.counts.handles - first.counts.handles) / cycles;
+  const double cycle_blocks = double(last.counts.heap_blocks - first.counts.heap_blocks) / cycles;
+  std::printf("\n%-44s %+10.2f handles %+8.2f blocks\n", "per cycle of the program", cycle_handles,
+              cycle_blocks);
+  std::printf("%-44s %+10.2f handles %+8.2f blocks\n",
+              ("per bare listing (" + std::to_string(kListings) + " made)").c_str(), handles,
+              blocks);
+  if (handles > 0) {
+    std::printf("a cycle's handles are %.2f bare listings' worth\n", cycle_handles / handles);
+  }
+}
+
 std::string ReadFile(const char* path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream text;
@@ -210,6 +286,7 @@ int Soak(const std::string& machine, int cycles, int every, bool devices) {
   };
   std::vector<Sample> samples{count(0, 0)};
   std::vector<double> cycle_ms;
+  std::vector<std::string> first_handles;
   Print(samples.back(), 0);
   double segment = Seconds();
   for (int cycle = 1; cycle <= cycles; ++cycle) {
@@ -219,11 +296,13 @@ int Soak(const std::string& machine, int cycles, int every, bool devices) {
     const int done = cycle - samples.back().cycle;
     cycle_ms.push_back(1000 * (now - segment) / done);
     samples.push_back(count(cycle, now - start));
+    if (samples.size() == 2) first_handles = bench::HandleNames();
     Print(samples.back(), cycle_ms.back());
     segment = Seconds();  // the counting itself is not a cycle's time
   }
   Summary(samples, cycle_ms);
   PrintHeapShares(driver, samples);
+  if (devices) PrintListingShare(samples, first_handles);
   return 0;
 }
 
@@ -231,7 +310,7 @@ int Soak(const std::string& machine, int cycles, int every, bool devices) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: soak MACHINE.reg CYCLES [EVERY] [devices]\n");
+    std::fprintf(stderr, "usage: soak MACHINE.reg CYCLES [EVERY] [nodevices]\n");
     return 2;
   }
   quellon::win32::ComApartment com;
@@ -240,7 +319,7 @@ int main(int argc, char** argv) {
   InitCommonControlsEx(&controls);
   const int cycles = std::max(1, std::atoi(argv[2]));
   const int every = argc > 3 ? std::max(1, std::atoi(argv[3])) : 100;
-  const bool devices = argc > 4 && std::string(argv[4]) == "devices";
+  const bool devices = !(argc > 4 && std::string(argv[4]) == "nodevices");
   try {
     return Soak(ReadFile(argv[1]), cycles, every, devices);
   } catch (const std::exception& e) {
