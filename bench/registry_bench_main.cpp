@@ -62,7 +62,7 @@ class Program {
   void ClosedCaptions(bool ticked) { form_.Frame250.closed_caption.save->SetChecked(ticked); }
   // The saver's writes alone, its backup alone, and both as a press of "Save settings" runs them.
   void Save() { form_.WriteSettingsWithoutBackup(); }
-  void Backup() { TakeProgramBackup(registry_, files_); }
+  void Backup() { TakeProgramBackup(registry_, files_, BackupReason::kSave); }
   void SaveWithBackup() { form_.SetSettingsInRegistry(); }
 
  private:
