@@ -13,12 +13,27 @@ TFilterGraph::~TFilterGraph() {
     for (TFilter* b : *bindings_) b->GraphGone();
 }
 
+// Bindings already attached enter the graph at once, as they would have without the wait.
 void TFilterGraph::Loaded() {
-  if (AutoCreate) SetActive(true);
+  if (!AutoCreate) return;
+  if (bindings_)
+    SetActive(true);
+  else
+    deferred_ = true;
+}
+
+void TFilterGraph::MakeDeferred() {
+  if (deferred_) SetActive(true);
+}
+
+bool TFilterGraph::Active() {
+  MakeDeferred();
+  return graph_ != nullptr;
 }
 
 void TFilterGraph::SetActive(bool active) {
-  if (active == Active()) return;
+  deferred_ = false;
+  if (active == (graph_ != nullptr)) return;
   if (active) {
     graph_ = system_.CreateFilterGraph();
     if (!graph_ || !bindings_) return;
@@ -33,13 +48,13 @@ void TFilterGraph::SetActive(bool active) {
 void TFilterGraph::AttachFilter(TFilter& binding) {
   if (!bindings_) bindings_.emplace();
   bindings_->push_back(&binding);
-  if (Active()) AddLiveFilter(binding);
+  if (Active()) AddLiveFilter(binding);  // the first binding makes a deferred graph
 }
 
 void TFilterGraph::DetachFilter(TFilter& binding) {
   if (!bindings_) return;
   std::erase(*bindings_, &binding);
-  if (Active()) RemoveLiveFilter(binding);
+  if (graph_) RemoveLiveFilter(binding);
   if (bindings_->empty()) bindings_.reset();
 }
 

@@ -152,6 +152,7 @@ Guid SimulatedDevices::ClsidFromString(const std::string& text) {
 }
 
 std::unique_ptr<GraphManager> SimulatedDevices::CreateFilterGraph() {
+  ++graphs_made_;
   return std::make_unique<SimulatedGraph>();
 }
 

@@ -43,6 +43,8 @@ class SimulatedDevices : public DeviceSystem {
   std::vector<ProcampCall> TakeProcampCalls();
   // Filters made from monikers and not yet released.
   int LiveFilters() const { return live_filters_; }
+  // Filter graphs made so far.
+  int GraphsMade() const { return graphs_made_; }
 
   std::vector<DeviceProperties> EnumerateCategory(const Guid& category) override;
   std::unique_ptr<DeviceMoniker> MonikerAt(const Guid& category, int index) override;
@@ -63,6 +65,7 @@ class SimulatedDevices : public DeviceSystem {
   std::deque<SimulatedDevice> devices_;  // stable addresses for the live filters
   std::vector<ProcampCall> calls_;
   int live_filters_ = 0;
+  int graphs_made_ = 0;
 };
 
 }  // namespace quellon

@@ -21,11 +21,12 @@ constexpr int kDropDownHeight = 160;  // room for the open list of a drop-down
 
 // All tabs are as wide as the widest caption needs.
 void SizeTabs(HWND tabs, HFONT font) {
+  const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+  if (count == 0) return;  // the tabs, once there, are sized then
   quellon::win32::WindowDC dc(tabs);
   if (!dc) return;
   dc.Select(font ? font : GetStockObject(DEFAULT_GUI_FONT));
   int widest = 0;
-  const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     char caption[256] = {};
     TCITEMA item{};
@@ -96,37 +97,39 @@ void Win32Mirror::Changed(Control& control, Property property) {
   --updating_;
 }
 
+// The window has its bounds, visibility, enabled state and (MadeWithText) text already; it is
+// not on the screen yet, or its page draws it whole once complete.
 void Win32Mirror::ApplyAll(Control& c) {
   const Native& n = natives_.at(&c);
-  ApplyBounds(c, n);
-  ApplyFont(c, n);
+  ApplyFont(c, n, false);
   ApplyItems(c, n);
-  ApplyText(c, n);
+  if (!MadeWithText(c)) ApplyText(c, n);
   if (&c == &form_) return;
-  EnableWindow(n.window, c.enabled());
-  if (auto* box = dynamic_cast<CheckBox*>(&c))
-    SendMessageA(n.window, BM_SETCHECK, box->checked() ? BST_CHECKED : BST_UNCHECKED, 0);
-  if (auto* slider = dynamic_cast<Slider*>(&c)) ApplySlider(*slider, n.window, true);
-  ShowWindow(n.window, c.visible() ? SW_SHOWNA : SW_HIDE);
+  if (auto* box = dynamic_cast<CheckBox*>(&c); box && box->checked())
+    SendMessageA(n.window, BM_SETCHECK, BST_CHECKED, 0);
+  if (auto* slider = dynamic_cast<Slider*>(&c)) ApplySlider(*slider, n.window, true, false);
+}
+
+RECT Win32Mirror::NativeRect(const Control& c) const {
+  const Rect& r = c.bounds();
+  const int extra = c.kind() == ControlKind::ComboBox ? Scale(kDropDownHeight) : 0;
+  return {Scale(r.left), Scale(r.top), Scale(r.left) + Scale(r.width),
+          Scale(r.top) + Scale(r.height) + extra};
 }
 
 void Win32Mirror::ApplyBounds(Control& c, const Native& n) {
-  const Rect& r = c.bounds();
   if (&c == &form_) {
-    // The model's size is the client area; the frame is added around it.
-    RECT outer{0, 0, Scale(r.width), Scale(r.height)};
-    AddFrame(&outer, static_cast<DWORD>(GetWindowLongA(n.window, GWL_STYLE)),
-             static_cast<DWORD>(GetWindowLongA(n.window, GWL_EXSTYLE)), screen_dpi_);
-    SetWindowPos(n.window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+    const SIZE size = FormSize();
+    SetWindowPos(n.window, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return;
   }
-  const int extra = c.kind() == ControlKind::ComboBox ? Scale(kDropDownHeight) : 0;
-  MoveWindow(n.window, Scale(r.left), Scale(r.top), Scale(r.width), Scale(r.height) + extra, TRUE);
+  const RECT r = NativeRect(c);
+  MoveWindow(n.window, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
   if (!c.hint().empty()) PlaceHint(n.window);
   if (c.kind() == ControlKind::GroupBox)
-    MoveWindow(n.inner, 0, 0, Scale(r.width), Scale(r.height), TRUE);
-  if (c.kind() == ControlKind::ComboBox) FitDroppedWidth(n.window, extra);
+    MoveWindow(n.inner, 0, 0, r.right - r.left, Scale(c.bounds().height), TRUE);
+  if (c.kind() == ControlKind::ComboBox) FitDroppedWidth(n.window, Scale(kDropDownHeight));
 }
 
 // A transparent label does not paint its own background: what lies beneath it is repainted.
@@ -139,12 +142,12 @@ static void RepaintUnder(HWND window) {
   RedrawWindow(parent, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void Win32Mirror::ApplyFont(Control& c, const Native& n) {
+void Win32Mirror::ApplyFont(Control& c, const Native& n, bool redraw) {
   if (&c == &form_) return;
   const auto* label = dynamic_cast<const Label*>(&c);
   const HFONT font = fonts_->Get(c.bold(), label && label->italic, label ? label->font_size : 0);
-  SendMessageA(n.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  if (n.inner) SendMessageA(n.inner, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  SendMessageA(n.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+  if (n.inner) SendMessageA(n.inner, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
   if (label) RepaintUnder(n.window);
   if (c.kind() == ControlKind::TabControl) SizeTabs(n.window, font);
   if (c.kind() == ControlKind::ComboBox) FitDroppedWidth(n.window, Scale(kDropDownHeight));
@@ -217,14 +220,14 @@ void Win32Mirror::ApplyItemIndex(ComboBox& box, const Native& n) {
 }
 
 // The range goes first: a position set before its range would be clamped to the old one.
-void Win32Mirror::ApplySlider(Slider& s, HWND w, bool range) {
+void Win32Mirror::ApplySlider(Slider& s, HWND w, bool range, bool redraw) {
   if (range) {
     SendMessageA(w, TBM_SETRANGEMIN, FALSE, s.min());
-    SendMessageA(w, TBM_SETRANGEMAX, TRUE, s.max());
+    SendMessageA(w, TBM_SETRANGEMAX, redraw, s.max());
     // A trackbar places its thumb anew only when the position changes, not when the range does.
     SendMessageA(w, TBM_SETPOS, FALSE, s.position() == s.max() ? s.min() : s.max());
   }
-  SendMessageA(w, TBM_SETPOS, TRUE, s.position());
+  SendMessageA(w, TBM_SETPOS, redraw, s.position());
 }
 
 }  // namespace quellon::ui::win32

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "ui/win32/screen_win32.h"
+#include "ui/win32/text_win32.h"
 
 namespace quellon::ui::win32 {
 namespace {
@@ -64,6 +65,13 @@ NativeKind KindOf(const Control& c) {
   throw std::logic_error("a form cannot be a child window");
 }
 
+// Centred in the work area; a window larger than the area keeps its title bar and its left edge
+// inside it.
+POINT CentredIn(const RECT& work, SIZE size) {
+  return {work.left + std::max(0L, (work.right - work.left - size.cx) / 2),
+          work.top + std::max(0L, (work.bottom - work.top - size.cy) / 2)};
+}
+
 }  // namespace
 
 Win32Mirror::Win32Mirror(Application& app, Form& form, HINSTANCE instance, int icon_id,
@@ -74,9 +82,11 @@ Win32Mirror::Win32Mirror(Application& app, Form& form, HINSTANCE instance, int i
   fonts_ = std::make_unique<FontSet>(dpi_);
   RegisterClasses();
   // Not clipping children: the form paints the background that transparent labels stand on.
-  form_window_ =
-      CreateWindowExA(kFormExStyle, kFormClass, form.caption().c_str(), kFormStyle, CW_USEDEFAULT,
-                      CW_USEDEFAULT, 100, 100, nullptr, nullptr, instance_, this);
+  const SIZE size = FormSize();
+  const POINT place = CentredIn(work_area_, size);
+  form_window_ = CreateWindowExA(kFormExStyle, kFormClass, NativeLineBreaks(form.caption()).c_str(),
+                                 kFormStyle, place.x, place.y, size.cx, size.cy, nullptr, nullptr,
+                                 instance_, this);
   if (!form_window_) throw std::runtime_error("Cannot create the main window");
   form_owner_.reset(form_window_);
   SetIcons(icon_id);
@@ -105,6 +115,13 @@ int Win32Mirror::DpiFor(int screen_dpi, const RECT& work) const {
   AddFrame(&frame, kFormStyle, kFormExStyle, screen_dpi);
   return FittingDpi(screen_dpi, {form_.bounds().width, form_.bounds().height},
                     {frame.right - frame.left, frame.bottom - frame.top}, work);
+}
+
+// The model's size is the client area; the frame is added around it.
+SIZE Win32Mirror::FormSize() const {
+  RECT outer{0, 0, Scale(form_.bounds().width), Scale(form_.bounds().height)};
+  AddFrame(&outer, kFormStyle, kFormExStyle, screen_dpi_);
+  return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
 void Win32Mirror::RegisterClasses() {
@@ -178,16 +195,28 @@ void Win32Mirror::CreateTree(Control& control, HWND parent) {
 
 HWND Win32Mirror::CreateNative(Control& control, HWND parent) {
   const NativeKind kind = KindOf(control);
+  const DWORD style =
+      kind.style | (control.visible() ? WS_VISIBLE : 0) | (control.enabled() ? 0 : WS_DISABLED);
+  // Frames and bevels show no caption, a group box shows its own on its frame (inner).
+  const ControlKind k = control.kind();
+  const bool shows_caption = MadeWithText(control) && k != ControlKind::Frame &&
+                             k != ControlKind::Bevel && k != ControlKind::GroupBox;
+  const std::string text = shows_caption ? NativeLineBreaks(control.caption()) : std::string();
+  const RECT r = NativeRect(control);
   static int next_id = 100;
+  // Without text the window is made without any: an empty one costs a call all the same.
   const HWND window =
-      CreateWindowExA(kind.ex_style, kind.window_class, "", kind.style, 0, 0, 0, 0, parent,
+      CreateWindowExA(kind.ex_style, kind.window_class, text.empty() ? nullptr : text.c_str(),
+                      style, r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
                       reinterpret_cast<HMENU>(INT_PTR{next_id++}), instance_, this);
   if (!window) throw std::runtime_error("Cannot create the window of " + control.name());
   HWND inner = nullptr;
   if (control.kind() == ControlKind::GroupBox) {
     // The themed frame and caption; a plain button cannot parent the controls inside it.
-    inner = CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX,
-                            0, 0, 0, 0, window, nullptr, instance_, nullptr);
+    inner = CreateWindowExA(0, "BUTTON", control.caption().c_str(),
+                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, 0, 0,
+                            r.right - r.left, Scale(control.bounds().height), window, nullptr,
+                            instance_, nullptr);
   } else if (control.kind() == ControlKind::ComboBox) {
     inner = FindWindowExA(window, nullptr, "Edit", nullptr);
   }
@@ -205,7 +234,6 @@ HWND Win32Mirror::CreateNative(Control& control, HWND parent) {
   Attach(control, window, inner);
   AddHint(control, window);
   // Focus and keys of everything the user can tab to go through the mirror first.
-  const ControlKind k = control.kind();
   if (k != ControlKind::Frame && k != ControlKind::GroupBox && k != ControlKind::Label &&
       k != ControlKind::Bevel) {
     Subclass(window);
@@ -229,6 +257,19 @@ void Win32Mirror::Subclass(HWND window) {
                     reinterpret_cast<DWORD_PTR>(this));
 }
 
+// The kinds whose window text is their caption; edits, lists and the log get theirs once the
+// limit on its length is lifted.
+bool Win32Mirror::MadeWithText(const Control& c) {
+  switch (c.kind()) {
+    case ControlKind::Edit:
+    case ControlKind::ComboBox:
+    case ControlKind::Memo:
+      return false;
+    default:
+      return true;
+  }
+}
+
 HWND Win32Mirror::WindowOf(const Control& control) const {
   const auto it = natives_.find(&control);
   return it == natives_.end() ? nullptr : it->second.window;
@@ -243,17 +284,15 @@ Control* Win32Mirror::ControlOf(HWND window) const {
   return nullptr;
 }
 
-// Centred in the work area of its monitor; a window larger than the area keeps its title bar and
-// its left edge inside it.
+// Centred in the work area of its monitor, where the window was made unless it has changed size
+// since.
 void Win32Mirror::Show(int show_command) {
-  const RECT& work = work_area_;
   RECT frame{};
   GetWindowRect(form_window_, &frame);
-  const int w = frame.right - frame.left;
-  const int h = frame.bottom - frame.top;
-  const int x = work.left + std::max(0L, (work.right - work.left - w) / 2);
-  const int y = work.top + std::max(0L, (work.bottom - work.top - h) / 2);
-  SetWindowPos(form_window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const POINT place = CentredIn(work_area_, {frame.right - frame.left, frame.bottom - frame.top});
+  if (place.x != frame.left || place.y != frame.top)
+    SetWindowPos(form_window_, nullptr, place.x, place.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   // Where the system hides keyboard cues until the keyboard is used, the window starts without.
   BOOL cues = TRUE;
   if (SystemParametersInfoA(SPI_GETKEYBOARDCUES, 0, &cues, 0) && !cues)

@@ -84,7 +84,15 @@ class Win32Mirror : public ControlObserver {
   HWND CreateNative(Control& control, HWND parent);
   void Attach(Control& control, HWND window, HWND inner);
   void Subclass(HWND window);
+  // Every wineserver call counts at the start: a window is made at its final place and size,
+  // with its visibility, its state and, where it shows its caption, its text (CreateNative).
+  // ApplyAll gives it the rest.
   void ApplyAll(Control& control);
+  static bool MadeWithText(const Control& c);
+  // Where the control's window goes in its parent, in native pixels.
+  RECT NativeRect(const Control& c) const;
+  // The form's window size around the model's client size.
+  SIZE FormSize() const;
 
   // The window moved to a monitor of another DPI: fonts and bounds anew, at the place the
   // system suggests.
@@ -111,10 +119,11 @@ class Win32Mirror : public ControlObserver {
   void SyncFocus();
 
   void ApplyBounds(Control& c, const Native& n);
-  void ApplyFont(Control& c, const Native& n);
+  // A window made a moment ago is drawn whole when it first shows: no redraw is asked for then.
+  void ApplyFont(Control& c, const Native& n, bool redraw = true);
   void ApplyText(Control& c, const Native& n);
   void ApplyItems(Control& c, const Native& n);
-  void ApplySlider(Slider& s, HWND w, bool range);
+  void ApplySlider(Slider& s, HWND w, bool range, bool redraw = true);
   void ApplyItemIndex(ComboBox& box, const Native& n);
   void AppendLine(const Memo& memo, HWND w);
 
