@@ -11,6 +11,7 @@
 #include <wrl/client.h>
 
 #include <cstdio>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 #include <type_traits>
@@ -88,6 +89,55 @@ struct IconDestroyer {
 };
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDestroyer>;
 
+// A DLL the program loaded itself (LoadLibraryExA).
+struct ModuleFreer {
+  void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+using UniqueModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, ModuleFreer>;
+
+// The system DLLs that are loaded at the first call into them rather than with the program: every
+// DLL loaded at the start delays the window, and these serve what a start does not use (the file
+// and folder dialogs, screen readers, the card filters' property frames).
+enum class SystemDll { kShell32, kCommonDialogs, kOleAutomation, kAccessibility };
+
+// A function of one of those DLLs; nullptr when the DLL or the function is missing. The program
+// runs elevated, so the DLL comes from the system's folder by its full path, never from the
+// program's or the current one. It stays loaded until the program ends. Out of line: one copy
+// for the program rather than one in each caller.
+[[gnu::noinline]] inline FARPROC SystemProc(SystemDll dll, const char* function) {
+  static constexpr char kNames[][13] = {"shell32.dll", "comdlg32.dll", "oleaut32.dll",
+                                        "oleacc.dll"};
+  static UniqueModule modules[std::size(kNames)];
+  const auto index = static_cast<size_t>(dll);
+  UniqueModule& module = modules[index];
+  if (!module) {
+    char path[MAX_PATH + 16] = {};  // the folder, and room for a name above
+    const UINT length = GetSystemDirectoryA(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    path[length] = '\\';
+    lstrcpynA(path + length + 1, kNames[index], sizeof kNames[index]);
+    module.reset(LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+    if (!module) return nullptr;
+  }
+  return GetProcAddress(module.get(), function);
+}
+
+// As SystemProc; a missing function is an error the user is shown.
+[[gnu::noinline]] inline FARPROC RequiredSystemProc(SystemDll dll, const char* function) {
+  if (const FARPROC f = SystemProc(dll, function)) return f;
+  throw std::runtime_error("A part of Windows that this needs cannot be loaded.");
+}
+
+// The function `function` of type F, typed: FindSystemFunction<decltype(SysFreeString)>(...).
+template <class F>
+F* FindSystemFunction(SystemDll dll, const char* function) {
+  return reinterpret_cast<F*>(reinterpret_cast<void*>(SystemProc(dll, function)));
+}
+template <class F>
+F* SystemFunction(SystemDll dll, const char* function) {
+  return reinterpret_cast<F*>(reinterpret_cast<void*>(RequiredSystemProc(dll, function)));
+}
+
 // Memory a COM call handed over (CoTaskMemAlloc), such as the array of ISpecifyPropertyPages.
 struct TaskMemFreer {
   void operator()(void* memory) const { CoTaskMemFree(memory); }
@@ -95,23 +145,20 @@ struct TaskMemFreer {
 template <class T>
 using TaskMem = std::unique_ptr<T, TaskMemFreer>;
 
-// A string a COM call handed over (SysAllocString), such as an accessible object's name.
+// A string a COM call handed over (SysAllocString), such as an accessible object's name. Made by
+// oleaut32, which is in the process then.
 struct BstrFreer {
-  void operator()(OLECHAR* text) const { SysFreeString(text); }
+  void operator()(OLECHAR* text) const {
+    if (const auto free =
+            FindSystemFunction<decltype(SysFreeString)>(SystemDll::kOleAutomation, "SysFreeString"))
+      free(text);
+  }
 };
 using UniqueBstr = std::unique_ptr<OLECHAR, BstrFreer>;
 
-// An item list the shell allocated (SHBrowseForFolderA): it goes back to the shell's allocator.
-struct ShellFree {
-  void operator()(ITEMIDLIST* list) const {
-    IMalloc* allocator = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&allocator)) && allocator) {
-      allocator->Free(list);
-      allocator->Release();
-    }
-  }
-};
-using ShellItemList = std::unique_ptr<ITEMIDLIST, ShellFree>;
+// An item list the shell allocated (SHBrowseForFolderA): the shell allocates with COM's task
+// allocator.
+using ShellItemList = TaskMem<ITEMIDLIST>;
 
 // COM for this thread as a single-threaded apartment, for the lifetime of the object. A thread
 // that cannot have one (COM already started there in another apartment kind, or out of memory)
@@ -159,18 +206,24 @@ class WindowDC {
   HGDIOBJ previous_ = nullptr;
 };
 
-// A VARIANT that is cleared (its string or interface freed) however the code using it ends.
+// A VARIANT that is cleared (its string or interface freed) however the code using it ends. One
+// that holds anything was filled by a COM call, with oleaut32 in the process.
 class Variant {
  public:
-  Variant() { VariantInit(&v_); }
-  ~Variant() { VariantClear(&v_); }
+  Variant() = default;
+  ~Variant() {
+    if (v_.vt == VT_EMPTY) return;
+    if (const auto clear =
+            FindSystemFunction<decltype(VariantClear)>(SystemDll::kOleAutomation, "VariantClear"))
+      clear(&v_);
+  }
   Variant(const Variant&) = delete;
   Variant& operator=(const Variant&) = delete;
   VARIANT* ptr() { return &v_; }
   const VARIANT& get() const { return v_; }
 
  private:
-  VARIANT v_;
+  VARIANT v_{};  // VT_EMPTY, as VariantInit leaves it
 };
 
 }  // namespace quellon::win32

@@ -102,9 +102,12 @@ bool DirectShowDevices::ShowPropertyFrame(const std::string& caption, LiveFilter
   for (const Guid& g : pages) ids.push_back(ToGUID(g));
   IUnknown* object = static_cast<DirectShowFilter&>(filter).get();
   std::wstring title = AnsiToWide(caption);
-  const HRESULT hr = OleCreatePropertyFrame(
-      owner_window_ ? owner_window_() : nullptr, 0, 0, title.c_str(), 1, &object,
-      static_cast<ULONG>(ids.size()), ids.empty() ? nullptr : ids.data(), 0, 0, nullptr);
+  const auto create_frame = win32::FindSystemFunction<decltype(OleCreatePropertyFrame)>(
+      win32::SystemDll::kOleAutomation, "OleCreatePropertyFrame");
+  if (!create_frame) return false;
+  const HRESULT hr = create_frame(owner_window_ ? owner_window_() : nullptr, 0, 0, title.c_str(), 1,
+                                  &object, static_cast<ULONG>(ids.size()),
+                                  ids.empty() ? nullptr : ids.data(), 0, 0, nullptr);
   return SUCCEEDED(hr);
 }
 

@@ -115,8 +115,10 @@ std::string Win32FileSystem::LocalAppData() {
   char buffer[MAX_PATH + 1] = {};
   const DWORD length = GetEnvironmentVariableA("LOCALAPPDATA", buffer, sizeof buffer);
   if (length > 0 && length < sizeof buffer) return buffer;
+  const auto folder_path = win32::SystemFunction<decltype(SHGetFolderPathA)>(
+      win32::SystemDll::kShell32, "SHGetFolderPathA");
   const HRESULT found =
-      SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer);
+      folder_path(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer);
   if (found != S_OK || buffer[0] == '\0') {
     Fail(static_cast<DWORD>(HRESULT_CODE(found)), "find the folder", "%LOCALAPPDATA%");
   }

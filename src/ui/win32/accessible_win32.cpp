@@ -18,7 +18,9 @@ using quellon::win32::ComPtr;
 BSTR ToBstr(const std::string& text) {
   const int length =
       MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  BSTR result = SysAllocStringLen(nullptr, static_cast<UINT>(length));
+  const auto alloc = quellon::win32::FindSystemFunction<decltype(SysAllocStringLen)>(
+      quellon::win32::SystemDll::kOleAutomation, "SysAllocStringLen");
+  BSTR result = alloc ? alloc(nullptr, static_cast<UINT>(length)) : nullptr;
   if (result && length > 0)
     MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result, length);
   return result;
@@ -43,7 +45,7 @@ class NamedAccessible final : public IAccessible {
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible)) {
       *out = static_cast<IAccessible*>(this);
       AddRef();
       return S_OK;
@@ -68,7 +70,6 @@ class NamedAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
     if (!IsSelf(child) || !role_) return standard_->get_accRole(child, role);
     if (!role) return E_POINTER;
-    VariantInit(role);
     role->vt = VT_I4;
     role->lVal = role_;
     return S_OK;
@@ -162,14 +163,21 @@ class NamedAccessible final : public IAccessible {
 }  // namespace
 
 LRESULT NamedClientObject(HWND window, WPARAM flags, const std::string& name, long role) {
+  using quellon::win32::FindSystemFunction;
+  using quellon::win32::SystemDll;
+  const auto create = FindSystemFunction<decltype(CreateStdAccessibleObject)>(
+      SystemDll::kAccessibility, "CreateStdAccessibleObject");
+  const auto result_from = FindSystemFunction<decltype(LresultFromObject)>(
+      SystemDll::kAccessibility, "LresultFromObject");
   ComPtr<IAccessible> standard;
-  if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible,
-                                       reinterpret_cast<void**>(standard.GetAddressOf()))))
+  if (!create || !result_from ||
+      FAILED(create(window, OBJID_CLIENT, __uuidof(IAccessible),
+                    reinterpret_cast<void**>(standard.GetAddressOf()))))
     return 0;
   ComPtr<IAccessible> named;
   named.Attach(std::make_unique<NamedAccessible>(std::move(standard), name, role).release());
   // The result holds a reference of its own until the caller takes the object.
-  const LRESULT result = LresultFromObject(IID_IAccessible, flags, named.Get());
+  const LRESULT result = result_from(__uuidof(IAccessible), flags, named.Get());
   return result > 0 ? result : 0;
 }
 

@@ -5,6 +5,8 @@
 #include <commdlg.h>  // needs the types of windows.h
 // clang-format on
 
+#include "base/win32/handles_win32.h"
+
 namespace quellon::ui {
 
 std::optional<std::string> ChooseFileWin32(HWND owner, const FileDialog& dialog) {
@@ -23,7 +25,11 @@ std::optional<std::string> ChooseFileWin32(HWND owner, const FileDialog& dialog)
   ofn.lpstrDefExt = dialog.extension.empty() ? nullptr : dialog.extension.c_str();
   ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
   if (!dialog.save) ofn.Flags |= OFN_FILEMUSTEXIST;
-  const BOOL chosen = dialog.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
+  const auto save = win32::SystemFunction<decltype(GetSaveFileNameA)>(
+      win32::SystemDll::kCommonDialogs, "GetSaveFileNameA");
+  const auto open = win32::SystemFunction<decltype(GetOpenFileNameA)>(
+      win32::SystemDll::kCommonDialogs, "GetOpenFileNameA");
+  const BOOL chosen = dialog.save ? save(&ofn) : open(&ofn);
   if (!chosen || path[0] == '\0') return std::nullopt;
   return std::string(path);
 }

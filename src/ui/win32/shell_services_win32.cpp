@@ -12,10 +12,14 @@ std::optional<std::string> BrowseForFolderWin32(HWND owner, const std::string& t
   info.pszDisplayName = display_name;
   info.lpszTitle = title.c_str();
   info.ulFlags = BIF_RETURNONLYFSDIRS;
-  const win32::ShellItemList chosen(SHBrowseForFolderA(&info));
+  const auto browse = win32::SystemFunction<decltype(SHBrowseForFolderA)>(
+      win32::SystemDll::kShell32, "SHBrowseForFolderA");
+  const auto path_of = win32::SystemFunction<decltype(SHGetPathFromIDListA)>(
+      win32::SystemDll::kShell32, "SHGetPathFromIDListA");
+  const win32::ShellItemList chosen(browse(&info));
   if (!chosen) return std::nullopt;
   char path[MAX_PATH] = {};
-  if (!SHGetPathFromIDListA(chosen.get(), path) || path[0] == '\0') return std::nullopt;
+  if (!path_of(chosen.get(), path) || path[0] == '\0') return std::nullopt;
   return std::string(path);
 }
 
