@@ -47,24 +47,6 @@ void AppendKey(const std::string& path, std::string* text, const char* marker = 
   if (marked) *text += section;
 }
 
-std::vector<std::string> SubKeysOf(const std::string& path) {
-  std::vector<std::string> names;
-  HKEY key = nullptr;
-  ++BareCalls().open;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return names;
-  char name[256];
-  for (DWORD i = 0;; ++i) {
-    DWORD length = sizeof name;
-    ++BareCalls().enum_key;
-    if (RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-      break;
-    names.emplace_back(name, length);
-  }
-  Close(key);
-  return names;
-}
-
 void AppendDeviceKeys(std::string* text) {
   for (const std::string& instance : SubKeysOf(kMediaClass))
     AppendKey(std::string(kMediaClass) + "\\" + instance + "\\DriverData", text);

@@ -78,23 +78,6 @@ void WriteBoth(const char* name, DWORD value) {
   FanOutWrite(name, value);
 }
 
-// The names below a key that is closed again before anything else is opened.
-std::vector<std::string> SubKeysOf(const std::string& path) {
-  std::vector<std::string> names;
-  HKEY key = OpenFull(HKEY_LOCAL_MACHINE, path.c_str());
-  if (!key) return names;
-  char name[256];
-  for (DWORD i = 0;; ++i) {
-    DWORD length = sizeof name;
-    ++BareCalls().enum_key;
-    if (RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-      break;
-    names.emplace_back(name, length);
-  }
-  Close(key);
-  return names;
-}
-
 void MarkDriverKey(const std::string& path, DWORD flag) {
   HKEY key = OpenFull(HKEY_LOCAL_MACHINE, path.c_str());
   if (!key) return;
@@ -123,6 +106,23 @@ void ClosedCaptionWalk(DWORD flag) {
 }
 
 }  // namespace
+
+// The names below a key that is closed again before anything else is opened.
+std::vector<std::string> SubKeysOf(const std::string& path) {
+  std::vector<std::string> names;
+  HKEY key = OpenFull(HKEY_LOCAL_MACHINE, path.c_str());
+  if (!key) return names;
+  char name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD length = sizeof name;
+    ++BareCalls().enum_key;
+    if (RegEnumKeyExA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+      break;
+    names.emplace_back(name, length);
+  }
+  Close(key);
+  return names;
+}
 
 void BareSave(const Loaded& l, bool closed_captions) {
   WriteDword(kPvr150, "HcwSaveEncoderSettings", 1);

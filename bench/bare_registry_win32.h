@@ -58,6 +58,8 @@ void BareBackup(const std::vector<std::string>& keys, const char* file);
 // The pieces both use: a key opened with full access (nullptr when it does not open), a REG_DWORD
 // written below a key that is created when missing, names compared as the program compares them.
 HKEY OpenFull(HKEY parent, const char* path);
+// The names below a key (a path below HKEY_LOCAL_MACHINE), closed again before anything else opens.
+std::vector<std::string> SubKeysOf(const std::string& path);
 void Close(HKEY key);
 bool SameName(const char* a, const char* b);
 
