@@ -2,9 +2,10 @@
 // data included, one call per value it holds; every value formatted as a .reg line in memory; the
 // text widened to UTF-16 as a .reg file is, and written with one WriteFile into a file made
 // afresh. The keys of the plain settings are handed over; the device keys are found as they are
-// read, in one walk: an instance's "DriverData" is opened straight away (an instance without one
-// does not open it), and a media driver key is read whole and kept when it holds the closed-
-// caption marker.
+// read, in one walk: the instances the save writes into are found as the save finds them (each
+// lists its subkeys: the backup must hold exactly what the save may write) and their "DriverData"
+// read then, and a media driver key is read whole and kept when it holds the closed-caption
+// marker.
 
 #include <string>
 #include <vector>
@@ -24,10 +25,12 @@ void AppendHex(const BYTE* data, DWORD size, std::string* text) {
 }
 
 // Appends the key's section and values; with `marker`, only a key that holds that value.
-void AppendKey(const std::string& path, std::string* text, const char* marker = nullptr) {
+void AppendKey(const std::string& path, std::string* text, const char* marker = nullptr,
+               HKEY parent = HKEY_LOCAL_MACHINE, const std::string& below = {}) {
   HKEY key = nullptr;
   ++BareCalls().open;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
+  const std::string opened = below.empty() ? path : below;
+  if (RegOpenKeyExA(parent, opened.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return;
   std::string section = "\r\n[HKEY_LOCAL_MACHINE\\" + path + "]\r\n";
   static char name[16384];
   static BYTE data[1 << 16];
@@ -48,8 +51,20 @@ void AppendKey(const std::string& path, std::string* text, const char* marker = 
 }
 
 void AppendDeviceKeys(std::string* text) {
-  for (const std::string& instance : SubKeysOf(kMediaClass))
-    AppendKey(std::string(kMediaClass) + "\\" + instance + "\\DriverData", text);
+  if (HKEY class_key = OpenFull(HKEY_LOCAL_MACHINE, kMediaClass)) {
+    char instance[256];
+    for (DWORD i = 0;; ++i) {
+      DWORD length = sizeof instance;
+      ++BareCalls().enum_key;
+      if (RegEnumKeyExA(class_key, i, instance, &length, nullptr, nullptr, nullptr, nullptr) !=
+          ERROR_SUCCESS)
+        break;
+      if (!TakesFanOut(class_key, instance)) continue;
+      const std::string data = std::string(instance, length) + "\\DriverData";
+      AppendKey(std::string(kMediaClass) + "\\" + data, text, nullptr, class_key, data);
+    }
+    Close(class_key);
+  }
   const std::string media = "System\\CurrentControlSet\\Services\\Class\\MEDIA";
   for (const std::string& device : SubKeysOf(media))
     AppendKey(media + "\\" + device + "\\Driver", text, "EnableVIMProtection");

@@ -66,7 +66,7 @@ void FanOutWrite(const char* name, DWORD value) {
     if (RegEnumKeyExA(class_key, i, instance, &length, nullptr, nullptr, nullptr, nullptr) !=
         ERROR_SUCCESS)
       break;
-    if (std::strcmp(instance, "0018") != 0 && !HasDriverData(class_key, instance)) continue;
+    if (!TakesFanOut(class_key, instance)) continue;
     std::memcpy(instance + length, "\\DriverData", sizeof "\\DriverData");
     Write(class_key, instance, name, REG_DWORD, &value, sizeof value);
   }
@@ -106,6 +106,10 @@ void ClosedCaptionWalk(DWORD flag) {
 }
 
 }  // namespace
+
+bool TakesFanOut(HKEY class_key, const char* instance) {
+  return std::strcmp(instance, "0018") == 0 || HasDriverData(class_key, instance);
+}
 
 // The names below a key that is closed again before anything else is opened.
 std::vector<std::string> SubKeysOf(const std::string& path) {

@@ -60,6 +60,8 @@ void BareBackup(const std::vector<std::string>& keys, const char* file);
 HKEY OpenFull(HKEY parent, const char* path);
 // The names below a key (a path below HKEY_LOCAL_MACHINE), closed again before anything else opens.
 std::vector<std::string> SubKeysOf(const std::string& path);
+// Whether the save writes into the instance's "DriverData": the instance lists one (or is "0018").
+bool TakesFanOut(HKEY class_key, const char* instance);
 void Close(HKEY key);
 bool SameName(const char* a, const char* b);
 

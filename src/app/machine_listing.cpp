@@ -76,7 +76,7 @@ int ListMachineCommand(RegistryApi& registry, std::string& out) {
 
   std::vector<std::string> marked;
   const RegStatus cc = settings::ForEachMarkedDriverKey(
-      registry, [&](RegHandle, const std::string& path) { marked.push_back(path); });
+      registry, [&](RegHandle, const std::string& path, const auto&) { marked.push_back(path); });
   out +=
       "Media driver keys marked \"EnableVIMProtection\", which take the 250/350 closed "
       "captions:\n";

@@ -13,7 +13,7 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Lower case of the characters Windows-1252 can hold.
-char32_t ToLower(char32_t ch) {
+constexpr char32_t ToLower(char32_t ch) {
   if (ch >= U'A' && ch <= U'Z') return ch + 0x20;
   if (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7) return ch + 0x20;
   switch (ch) {
@@ -42,11 +42,45 @@ std::optional<unsigned char> UnicodeToCp1252(char32_t ch) {
   return static_cast<unsigned char>(0x80 + (it - kHighControls.begin()));
 }
 
+namespace {
+
+// The lower case of every byte, made once: key paths that share a long beginning compare many
+// bytes, and a backup compares thousands of them.
+constexpr std::array<char32_t, 256> kLowered = [] {
+  std::array<char32_t, 256> lowered{};
+  for (int byte = 0; byte < 256; ++byte)
+    lowered[byte] = ToLower(byte >= 0x80 && byte <= 0x9F ? kHighControls[byte - 0x80]
+                                                         : static_cast<char32_t>(byte));
+  return lowered;
+}();
+
+// The byte of each lower-case character above: every one of them is in the code page.
+constexpr std::array<unsigned char, 256> kFolded = [] {
+  std::array<unsigned char, 256> folded{};
+  for (int byte = 0; byte < 256; ++byte) {
+    const char32_t lower = kLowered[byte];
+    folded[byte] = static_cast<unsigned char>(lower);
+    for (int high = 0; high < 32; ++high)
+      if (kHighControls[high] == lower) folded[byte] = static_cast<unsigned char>(0x80 + high);
+  }
+  return folded;
+}();
+
+}  // namespace
+
+std::string FoldRegName(std::string_view name) {
+  std::string folded(name.size(), '\0');
+  for (std::size_t i = 0; i < name.size(); ++i)
+    folded[i] = static_cast<char>(kFolded[static_cast<unsigned char>(name[i])]);
+  return folded;
+}
+
 int CompareRegNames(std::string_view a, std::string_view b) {
   const std::size_t common = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < common; ++i) {
-    const char32_t ca = ToLower(Cp1252ToUnicode(static_cast<unsigned char>(a[i])));
-    const char32_t cb = ToLower(Cp1252ToUnicode(static_cast<unsigned char>(b[i])));
+    if (a[i] == b[i]) continue;
+    const char32_t ca = kLowered[static_cast<unsigned char>(a[i])];
+    const char32_t cb = kLowered[static_cast<unsigned char>(b[i])];
     if (ca != cb) return ca < cb ? -1 : 1;
   }
   if (a.size() == b.size()) return 0;

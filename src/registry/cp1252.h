@@ -3,6 +3,7 @@
 // registry compares names in it.
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace quellon {
@@ -20,5 +21,9 @@ int CompareRegNames(std::string_view a, std::string_view b);
 inline bool RegNamesEqual(std::string_view a, std::string_view b) {
   return a.size() == b.size() && CompareRegNames(a, b) == 0;
 }
+
+// The name in lower case, as Windows-1252 bytes: two names are equal to the registry exactly when
+// their folds are equal, so that a fold can key a hash table.
+std::string FoldRegName(std::string_view name);
 
 }  // namespace quellon

@@ -35,6 +35,15 @@ struct NamedRegValue {
 };
 RegStatus ListValues(RegistryApi& api, RegHandle key, std::vector<NamedRegValue>* values);
 
+// A key's values as one listing read them, or the status that kept them from being listed
+// (kErrorFileNotFound for a key that is not there).
+struct ListedKey {
+  RegHandle root = kNoKey;
+  std::string key;
+  RegStatus status = kErrorSuccess;
+  std::vector<NamedRegValue> values;
+};
+
 // Deletes a key with everything below it. kErrorFileNotFound when the key does not exist.
 RegStatus DeleteKeyTree(RegistryApi& api, RegHandle parent, const std::string& subKey);
 

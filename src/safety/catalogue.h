@@ -8,9 +8,10 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "registry/registry_api.h"
@@ -62,12 +63,11 @@ class Catalogue {
   const std::vector<std::string>& unlisted() const { return unlisted_; }
 
  private:
-  struct NoCase {
-    bool operator()(const CatalogueValue& a, const CatalogueValue& b) const;
-  };
   std::vector<CatalogueValue> values_;
-  std::set<CatalogueValue, NoCase> index_;
-  std::set<CatalogueValue, NoCase> keys_;  // one entry per key, its name left empty
+  // By root, key and name as the registry compares them (FoldRegName): a machine with thousands
+  // of device instances lists tens of thousands of values below paths that differ only at the end.
+  std::unordered_map<std::string, std::size_t> index_;  // a value's place in values_
+  std::unordered_set<std::string> keys_;
   std::vector<std::string> unlisted_;
 };
 

@@ -4,8 +4,9 @@
 
 namespace quellon {
 
-Catalogue ProgramCatalogue(RegistryApi& api) {
-  settings::WriteTargets where = settings::AllWriteTargets(api);
+namespace {
+
+Catalogue CatalogueOf(settings::WriteTargets& where) {
   Catalogue catalogue;
   for (const settings::WriteTarget& target : where.targets) {
     const ValueType type =
@@ -14,6 +15,18 @@ Catalogue ProgramCatalogue(RegistryApi& api) {
   }
   for (std::string& what : where.unlisted) catalogue.NoteUnlisted(std::move(what));
   return catalogue;
+}
+
+}  // namespace
+
+Catalogue ProgramCatalogue(RegistryApi& api) {
+  settings::WriteTargets where = settings::AllWriteTargets(api);
+  return CatalogueOf(where);
+}
+
+SettingsSnapshot ProgramSnapshot(RegistryApi& api) {
+  settings::WriteTargets where = settings::AllWriteTargets(api, settings::DeviceKeys::kFindAndRead);
+  return Snapshot(api, CatalogueOf(where), where.read);
 }
 
 }  // namespace quellon

@@ -3,6 +3,7 @@
 // from the settings' own descriptions, so that nothing is listed by hand twice.
 
 #include "safety/catalogue.h"
+#include "safety/snapshot.h"
 
 namespace quellon {
 
@@ -11,5 +12,9 @@ namespace quellon {
 // its marker. The instances and the marked keys are found by the very walks the save uses. A walk
 // whose listing fails part-way keeps what it found and notes the rest (Catalogue::unlisted).
 Catalogue ProgramCatalogue(RegistryApi& api);
+
+// The program's catalogue and the state of its values in one walk: each device key is read by
+// the walk that finds it, and no key is opened twice.
+SettingsSnapshot ProgramSnapshot(RegistryApi& api);
 
 }  // namespace quellon

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <unordered_map>
 
 #include "registry/cp1252.h"
 #include "registry/registry_util.h"
@@ -21,7 +22,16 @@ void AddValue(RegFileOperation op, RegFileOperation::Kind kind, std::string name
   out->push_back(std::move(op));
 }
 
-void SnapshotKey(RegistryApi& api, const CatalogueKey& entry, SettingsSnapshot* snapshot) {
+// The key's values, or why they could not be listed (kErrorFileNotFound: the key is not there).
+RegStatus ListKey(RegistryApi& api, const CatalogueKey& entry,
+                  std::vector<NamedRegValue>* present) {
+  RegKey key;
+  const RegStatus status = RegKey::Open(api, entry.root, entry.key, kKeyRead, &key);
+  return status == kErrorSuccess ? ListValues(api, key.get(), present) : status;
+}
+
+void SnapshotKey(RegistryApi& api, const CatalogueKey& entry, const ListedKey* read,
+                 SettingsSnapshot* snapshot) {
   const std::string lies = api.IsWow64View() ? Wow64Spelling(entry.root, entry.key) : entry.key;
   const std::string shown = RegFileKeyName(entry.root, lies);
   if (!RegFileCanCarry(entry.key)) {
@@ -33,18 +43,17 @@ void SnapshotKey(RegistryApi& api, const CatalogueKey& entry, SettingsSnapshot* 
   RegFileOperation section;
   section.root = entry.root;
   section.key = lies;
-  RegKey key;
-  RegStatus status = RegKey::Open(api, entry.root, entry.key, kKeyRead, &key);
+  // Each value is read with the listing that finds it, under the registry's own spelling of its
+  // name, so a key costs one call per value it holds.
+  std::vector<NamedRegValue> listed;
+  const RegStatus status = read ? read->status : ListKey(api, entry, &listed);
+  const std::vector<NamedRegValue>& present = read ? read->values : listed;
   if (status == kErrorFileNotFound) {
     out->push_back(section);
     for (const std::string& name : entry.names)
       AddValue(section, RegFileOperation::Kind::kDeleteValue, name, out);
     return;
   }
-  // Each value is read with the listing that finds it, under the registry's own spelling of its
-  // name, so a key costs one call per value it holds.
-  std::vector<NamedRegValue> present;
-  if (status == kErrorSuccess) status = ListValues(api, key.get(), &present);
   if (status != kErrorSuccess) {
     snapshot->unread.push_back(Unread(shown, status));
     return;
@@ -60,17 +69,30 @@ void SnapshotKey(RegistryApi& api, const CatalogueKey& entry, SettingsSnapshot* 
     }
     RegFileOperation set = section;
     set.type = found->value.type;
-    set.data = std::move(found->value.data);
+    set.data = found->value.data;
     AddValue(std::move(set), RegFileOperation::Kind::kSetValue, found->name, out);
   }
 }
 
+// A key by its root and path as the registry compares them.
+std::string KeyIndex(RegHandle root, std::string_view key) {
+  return std::to_string(root) + '\0' + FoldRegName(key);
+}
+
 }  // namespace
 
-SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue) {
+SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue,
+                          std::span<const ListedKey> read) {
+  std::unordered_map<std::string, const ListedKey*> index;
+  for (const ListedKey& key : read) index.emplace(KeyIndex(key.root, key.key), &key);
   SettingsSnapshot snapshot;
   snapshot.unread = catalogue.unlisted();
-  for (const CatalogueKey& key : catalogue.ByKey()) SnapshotKey(api, key, &snapshot);
+  const std::vector<CatalogueKey> keys = catalogue.ByKey();
+  snapshot.operations.reserve(keys.size() + catalogue.size());
+  for (const CatalogueKey& key : keys) {
+    const auto found = index.find(KeyIndex(key.root, key.key));
+    SnapshotKey(api, key, found == index.end() ? nullptr : found->second, &snapshot);
+  }
   return snapshot;
 }
 

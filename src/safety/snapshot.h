@@ -6,10 +6,12 @@
 // never recorded as missing: restoring a deletion would remove a value nobody looked at.
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "registry/reg_file.h"
+#include "registry/registry_util.h"
 #include "safety/catalogue.h"
 
 namespace quellon {
@@ -27,8 +29,10 @@ struct SettingsSnapshot {
 };
 
 // Keys in catalogue order, each with its values in catalogue order, under the registry's own
-// spelling of a value's name where the value exists.
-SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue);
+// spelling of a value's name where the value exists. A key found in `read` is taken as read
+// there, by the walk that found it a moment before, and is not opened again.
+SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue,
+                          std::span<const ListedKey> read = {});
 
 // How many values the operations set or delete.
 std::size_t CountValues(const std::vector<RegFileOperation>& operations);

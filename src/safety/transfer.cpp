@@ -167,13 +167,16 @@ TransferReport BackUpAndApply(RegistryApi& api, const Catalogue& catalogue, Back
 
 }  // namespace
 
-std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
-                       std::optional<BackupReason> reason) {
+namespace {
+
+// The snapshot as a backup file; `read` makes it and may throw RegistryError.
+template <class Read>
+std::string WriteBackup(Read read, BackupStore& backups, std::optional<BackupReason> reason) {
   std::string contents;
   std::vector<std::string> first;
   if (reason) first.push_back(BackupReasonComment(*reason));
   try {
-    contents = Snapshot(api, catalogue).File(RegFileEncoding::kUnicode, std::move(first));
+    contents = read().File(RegFileEncoding::kUnicode, std::move(first));
   } catch (const RegistryError& e) {
     throw BackupFailed(std::string(e.what()) + ".");
   }
@@ -184,9 +187,16 @@ std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore
   }
 }
 
+}  // namespace
+
+std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
+                       std::optional<BackupReason> reason) {
+  return WriteBackup([&] { return Snapshot(api, catalogue); }, backups, reason);
+}
+
 std::string TakeProgramBackup(RegistryApi& api, FileSystem& files, BackupReason reason) {
   BackupStore backups(files);
-  return TakeBackup(api, ProgramCatalogue(api), backups, reason);
+  return WriteBackup([&] { return ProgramSnapshot(api); }, backups, reason);
 }
 
 ExportReport ExportSettings(RegistryApi& api, const Catalogue& catalogue, FileSystem& files,

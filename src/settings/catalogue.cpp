@@ -1,6 +1,7 @@
 #include "settings/catalogue.h"
 
 #include "registry/registry_api.h"
+#include "registry/registry_ops.h"
 #include "settings/device_keys.h"
 #include "settings/keys.h"
 #include "settings/pvr150_advanced_values.h"
@@ -60,22 +61,41 @@ void NoteUnlisted(RegStatus status, const std::string& what, WriteTargets* out) 
     out->unlisted.push_back(what + " (error " + std::to_string(static_cast<int>(status)) + ")");
 }
 
+// The "DriverData" of an instance the fan-out writes into: "0018" may have none yet.
+ListedKey ReadDriverData(RegistryApi& api, RegHandle classKey, const std::string& instance,
+                         std::string path) {
+  ListedKey read{kHkeyLocalMachine, std::move(path), kErrorSuccess, {}};
+  RegKey key;
+  read.status = RegKey::Open(api, classKey, instance + "\\DriverData", kKeyRead, &key);
+  if (read.status == kErrorSuccess) read.status = ListValues(api, key.get(), &read.values);
+  return read;
+}
+
 }  // namespace
 
-WriteTargets AllWriteTargets(RegistryApi& api) {
+WriteTargets AllWriteTargets(RegistryApi& api, DeviceKeys devices) {
   WriteTargets out;
+  const bool reading = devices == DeviceKeys::kFindAndRead;
   std::vector<std::string> instances;
-  NoteUnlisted(ForEachFanOutInstance(api,
-                                     [&](RegHandle, const std::string& instance) {
-                                       instances.push_back(std::string(keys::kMediaClass) + "\\" +
-                                                           instance + "\\DriverData");
-                                     }),
-               "the device instances below HKEY_LOCAL_MACHINE\\" + std::string(keys::kMediaClass),
-               &out);
+  NoteUnlisted(
+      ForEachFanOutInstance(api,
+                            [&](RegHandle classKey, const std::string& instance) {
+                              std::string path =
+                                  std::string(keys::kMediaClass) + "\\" + instance + "\\DriverData";
+                              if (reading)
+                                out.read.push_back(ReadDriverData(api, classKey, instance, path));
+                              instances.push_back(std::move(path));
+                            }),
+      "the device instances below HKEY_LOCAL_MACHINE\\" + std::string(keys::kMediaClass), &out);
   std::vector<std::string> marked;
-  NoteUnlisted(ForEachMarkedDriverKey(
-                   api, [&](RegHandle, const std::string& path) { marked.push_back(path); }),
-               "the media driver keys of the closed captions", &out);
+  NoteUnlisted(
+      ForEachMarkedDriverKey(
+          api,
+          [&](RegHandle, const std::string& path, const std::vector<NamedRegValue>& values) {
+            if (reading) out.read.push_back({kHkeyLocalMachine, path, kErrorSuccess, values});
+            marked.push_back(path);
+          }),
+      "the media driver keys of the closed captions", &out);
   for (const Value* value : kWritten) {
     if (value->where == Where::Plain || value->where == Where::PlainThenFanOut)
       out.targets.push_back({value->key, value});

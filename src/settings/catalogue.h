@@ -8,11 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "registry/registry_util.h"
 #include "settings/stored_value.h"
-
-namespace quellon {
-class RegistryApi;
-}
 
 namespace quellon::settings {
 
@@ -30,12 +27,17 @@ struct WriteTargets {
   // What a walk could not list ("the device instances below ... (error 5)"): the targets it
   // would have found there are missing.
   std::vector<std::string> unlisted;
+  // With DeviceKeys::kFindAndRead, each device key as the walk that found it read it.
+  std::vector<ListedKey> read;
 };
+
+// Whether the walks also read the device keys they find, for a backup taken right away.
+enum class DeviceKeys { kFind, kFindAndRead };
 
 // Where a save may write on this machine now: each plain value below its key, each fan-out value
 // in the "DriverData" key of every device instance the fan-out writes into, the closed-caption
 // flag in every media driver key that carries its marker. Found by the very walks the save uses; a
 // walk whose listing fails part-way keeps what it found before.
-WriteTargets AllWriteTargets(RegistryApi& api);
+WriteTargets AllWriteTargets(RegistryApi& api, DeviceKeys devices = DeviceKeys::kFind);
 
 }  // namespace quellon::settings

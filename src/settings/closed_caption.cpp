@@ -33,12 +33,13 @@ RegStatus VisitIfMarked(RegistryApi& api, const std::string& path, const MarkedK
   RegKey key;
   if (RegKey::Open(api, kHkeyLocalMachine, path, kKeyAllAccess, &key) != kErrorSuccess)
     return kErrorSuccess;
-  std::vector<std::string> values;
-  if (const RegStatus status = ListValueNames(api, key.get(), &values); status != kErrorSuccess)
+  // The values are read with their data, so that a backup finds them here and reads no key twice.
+  std::vector<NamedRegValue> values;
+  if (const RegStatus status = ListValues(api, key.get(), &values); status != kErrorSuccess)
     return status;
   if (std::any_of(values.begin(), values.end(),
-                  [](const std::string& name) { return RegNamesEqual(name, kMarker); }))
-    visit(key.get(), path);
+                  [](const NamedRegValue& v) { return RegNamesEqual(v.name, kMarker); }))
+    visit(key.get(), path, values);
   return kErrorSuccess;
 }
 
@@ -77,12 +78,13 @@ RegStatus ForEachMarkedDriverKey(RegistryApi& api, const MarkedKeyVisitor& visit
 
 void SetCCKey(RegistryApi& api, bool enable) {
   const auto bytes = DwordToBytes(enable ? 1 : 0);
-  const RegStatus status = ForEachMarkedDriverKey(api, [&](RegHandle key, const std::string&) {
-    if (const RegStatus written = api.SetValue(key, kFlagName, kRegDword, bytes.data(),
-                                               static_cast<std::uint32_t>(bytes.size()));
-        written != kErrorSuccess)
-      Failed(written);
-  });
+  const RegStatus status =
+      ForEachMarkedDriverKey(api, [&](RegHandle key, const std::string&, const auto&) {
+        if (const RegStatus written = api.SetValue(key, kFlagName, kRegDword, bytes.data(),
+                                                   static_cast<std::uint32_t>(bytes.size()));
+            written != kErrorSuccess)
+          Failed(written);
+      });
   if (status != kErrorSuccess) Failed(status);
 }
 

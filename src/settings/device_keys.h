@@ -7,8 +7,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "registry/registry_api.h"
+#include "registry/registry_util.h"
 
 namespace quellon::settings {
 
@@ -34,11 +36,13 @@ void SetRegIntKeyHKLM_all150subkeys(RegistryApi& api, const std::string& name, i
 // The media driver keys that carry the closed-caption marker "EnableVIMProtection": first each
 // "Driver" key below "System\CurrentControlSet\Services\Class\MEDIA\<device>", then below
 // "System\CurrentControlSet\Control\Class\<class>\<instance>". `visit` gets each such key, open
-// with full access, and its path below HKEY_LOCAL_MACHINE; only one key is open besides it.
+// with full access, its path below HKEY_LOCAL_MACHINE and the values with their data that the
+// listing which found the marker read; only one key is open besides it.
 // Creates no key and skips every key it cannot open. A key whose names cannot all be listed ends
 // the walk, so that no card is passed over silently: its status is returned; kErrorSuccess
 // otherwise.
-using MarkedKeyVisitor = std::function<void(RegHandle key, const std::string& path)>;
+using MarkedKeyVisitor = std::function<void(RegHandle key, const std::string& path,
+                                            const std::vector<NamedRegValue>& values)>;
 [[nodiscard]] RegStatus ForEachMarkedDriverKey(RegistryApi& api, const MarkedKeyVisitor& visit);
 
 // Writes "InsertCCinDVD" = 1 (enable) or 0 into every marked Driver key. A failing write, or a key

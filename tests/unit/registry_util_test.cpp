@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "registry/cp1252.h"
 #include "testing/forwarding_registry.h"
 #include "testing/memory_registry.h"
 
@@ -142,6 +143,22 @@ TEST(DeleteKeyTree, RemovesEverythingBelowTheKey) {
   ASSERT_EQ(kErrorSuccess, ListSubKeyNames(memory, kHkeyCurrentUser, &names));
   EXPECT_EQ(std::vector<std::string>({"Kept"}), names);
   EXPECT_EQ(0u, memory.OpenHandleCount());
+}
+
+// Every pair of bytes: the fold that keys hash tables says "equal" exactly where the comparison
+// does, and the comparison agrees with the registry on the letters outside ASCII.
+TEST(RegNames, FoldingAgreesWithTheComparison) {
+  for (int a = 1; a < 256; ++a) {
+    for (int b = 1; b < 256; ++b) {
+      const std::string x(1, static_cast<char>(a)), y(1, static_cast<char>(b));
+      ASSERT_EQ(CompareRegNames(x, y) == 0, FoldRegName(x) == FoldRegName(y)) << a << " " << b;
+    }
+  }
+  EXPECT_TRUE(
+      RegNamesEqual("\x8a\x8c\x8e\x9f\xc9", "\x9a\x9c\x9e\xff\xe9"));  // S-caron ... E-acute
+  EXPECT_FALSE(RegNamesEqual("\xd7", "\xf7"));  // multiplication and division signs
+  EXPECT_LT(CompareRegNames("DriverData", "driverdatas"), 0);
+  EXPECT_GT(CompareRegNames("0010\\DriverData", "0009\\driverdata"), 0);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <map>
 #include <set>
 #include <string>
 
@@ -15,6 +16,7 @@
 #include "registry/registry_util.h"
 #include "safety/program_catalogue.h"
 #include "settings/keys.h"
+#include "testing/forwarding_registry.h"
 #include "testing/headless_platform.h"
 #include "testing/memory_file_system.h"
 #include "testing/memory_registry.h"
@@ -44,8 +46,8 @@ void Collect(RegistryApi& api, const std::string& path, std::set<std::string>* f
     Collect(api, path.empty() ? child : path + "\\" + child, found);
 }
 
-TEST(ProgramCatalogue, ListsExactlyWhatAFullSaveWrites) {
-  MemoryRegistry registry;
+// Device instances and marked closed-caption keys of every kind the walks tell apart.
+void SeedDeviceKeys(RegistryApi& registry) {
   const RegistryOps ops(registry);
   ops.SetRegIntKeyHKLM(kClass + "\\0000\\DriverData", "Seeded", 0);
   ops.SetRegIntKeyHKLM(kClass + "\\0001\\Other", "Seeded", 0);       // no DriverData: left alone
@@ -54,6 +56,11 @@ TEST(ProgramCatalogue, ListsExactlyWhatAFullSaveWrites) {
   ops.SetRegIntKeyHKLM(kMedia + "\\0000\\Driver", "EnableVIMProtection", 1);
   ops.SetRegIntKeyHKLM(kMedia + "\\0001\\Driver", "Seeded", 1);  // no marker
   ops.SetRegIntKeyHKLM(kOtherClass + "\\0003\\Driver", "enablevimprotection", 1);
+}
+
+TEST(ProgramCatalogue, ListsExactlyWhatAFullSaveWrites) {
+  MemoryRegistry registry;
+  SeedDeviceKeys(registry);
   std::set<std::string> before;
   Collect(registry, "", &before);
 
@@ -78,6 +85,42 @@ TEST(ProgramCatalogue, ListsExactlyWhatAFullSaveWrites) {
   EXPECT_TRUE(
       catalogue.Contains(kHkeyLocalMachine, kOtherClass + "\\0003\\Driver", "InsertCCinDVD"));
   EXPECT_FALSE(catalogue.HasKey(kHkeyLocalMachine, kClass + "\\0001\\DriverData"));
+}
+
+// Counts how often each key is opened, by its full path in lower case.
+class OpenCounter : public ForwardingRegistry {
+ public:
+  using ForwardingRegistry::ForwardingRegistry;
+  RegStatus OpenKey(RegHandle parent, const std::string& subKey, RegAccess access,
+                    RegHandle* result) override {
+    const RegStatus status = ForwardingRegistry::OpenKey(parent, subKey, access, result);
+    const std::string path = Lower(paths_[parent] + "\\" + subKey);
+    if (status == kErrorSuccess) paths_[*result] = path;
+    ++opened[path];
+    return status;
+  }
+  std::map<std::string, int> opened;
+
+ private:
+  std::map<RegHandle, std::string> paths_;
+};
+
+TEST(ProgramSnapshot, ReadsEachDeviceKeyOnceInTheWalkThatFindsIt) {
+  MemoryRegistry registry;
+  SeedDeviceKeys(registry);
+  OpenCounter counted(registry);
+
+  const std::string walked = ProgramSnapshot(counted).File(RegFileEncoding::kRegedit4);
+
+  EXPECT_EQ(Snapshot(registry, ProgramCatalogue(registry)).File(RegFileEncoding::kRegedit4),
+            walked);
+  for (const auto& [path, times] : counted.opened) {
+    if (path.ends_with("\\driverdata") || path.ends_with("\\driver")) {
+      EXPECT_EQ(1, times) << path;
+    }
+  }
+  // "0018" takes the fan-out without a DriverData of its own: its values are recorded as missing.
+  EXPECT_NE(std::string::npos, walked.find("0018\\DriverData]\r\n\"HcwSharpness\"=-"));
 }
 
 }  // namespace
