@@ -9,50 +9,51 @@ namespace quellon {
 
 namespace {
 
-// A key, or a value when `name` is given, as one string the registry's way of comparing names
-// cannot tell apart from another spelling of it. No name holds a zero byte.
-std::string Folded(RegHandle root, std::string_view key, const std::string_view* name = nullptr) {
-  std::string folded = std::to_string(root);
-  folded += '\0';
-  folded += FoldRegName(key);
-  if (name) {
-    folded += '\0';
-    folded += FoldRegName(*name);
-  }
-  return folded;
+// A key as one string that no other spelling of it, to the registry, differs from.
+std::string Folded(RegHandle root, std::string_view key) {
+  return std::to_string(root) + '\0' + FoldRegName(key);
 }
 
 }  // namespace
 
 void Catalogue::Add(RegHandle root, std::string key, std::string name, ValueType type) {
-  const std::string_view named = name;
-  if (!index_.try_emplace(Folded(root, key, &named), values_.size()).second) return;
-  keys_.insert(Folded(root, key));
+  auto [entry, added] = keys_.try_emplace(Folded(root, key), KeyEntry{keys_.size(), {}});
+  if (!entry->second.values.try_emplace(FoldRegName(name), values_.size()).second) return;
+  key_places_.push_back(entry->second.place);
   values_.push_back({root, std::move(key), std::move(name), type});
 }
 
+const Catalogue::KeyEntry* Catalogue::Find(RegHandle root, std::string_view key) const {
+  const auto found = keys_.find(Folded(root, key));
+  return found == keys_.end() ? nullptr : &found->second;
+}
+
 bool Catalogue::Contains(RegHandle root, std::string_view key, std::string_view name) const {
-  return index_.count(Folded(root, key, &name)) > 0;
+  return TypeOf(root, key, name).has_value();
 }
 
 std::optional<ValueType> Catalogue::TypeOf(RegHandle root, std::string_view key,
                                            std::string_view name) const {
-  const auto found = index_.find(Folded(root, key, &name));
-  if (found == index_.end()) return std::nullopt;
+  const KeyEntry* entry = Find(root, key);
+  if (!entry) return std::nullopt;
+  const auto found = entry->values.find(FoldRegName(name));
+  if (found == entry->values.end()) return std::nullopt;
   return values_[found->second].type;
 }
 
 bool Catalogue::HasKey(RegHandle root, std::string_view key) const {
-  return keys_.count(Folded(root, key)) > 0;
+  return Find(root, key) != nullptr;
 }
 
 std::vector<CatalogueKey> Catalogue::ByKey() const {
-  std::vector<CatalogueKey> keys;
-  std::unordered_map<std::string, std::size_t> where;  // a key's place in `keys`
-  for (const CatalogueValue& value : values_) {
-    const auto [at, added] = where.try_emplace(Folded(value.root, value.key), keys.size());
-    if (added) keys.push_back({value.root, value.key, {}});
-    keys[at->second].names.push_back(value.name);
+  std::vector<CatalogueKey> keys(keys_.size());
+  for (std::size_t i = 0; i < values_.size(); ++i) {
+    CatalogueKey& key = keys[key_places_[i]];
+    if (key.names.empty()) {
+      key.root = values_[i].root;
+      key.key = values_[i].key;
+    }
+    key.names.push_back(values_[i].name);
   }
   return keys;
 }

@@ -11,7 +11,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "registry/registry_api.h"
@@ -63,11 +62,17 @@ class Catalogue {
   const std::vector<std::string>& unlisted() const { return unlisted_; }
 
  private:
+  struct KeyEntry {
+    std::size_t place;                                    // among the keys, in order of adding
+    std::unordered_map<std::string, std::size_t> values;  // by folded name: place in values_
+  };
+  const KeyEntry* Find(RegHandle root, std::string_view key) const;
+
   std::vector<CatalogueValue> values_;
-  // By root, key and name as the registry compares them (FoldRegName): a machine with thousands
-  // of device instances lists tens of thousands of values below paths that differ only at the end.
-  std::unordered_map<std::string, std::size_t> index_;  // a value's place in values_
-  std::unordered_set<std::string> keys_;
+  std::vector<std::size_t> key_places_;  // each value's key's place
+  // By root and key as the registry compares them (FoldRegName): a machine with thousands of
+  // device instances lists tens of thousands of values below paths that differ only at the end.
+  std::unordered_map<std::string, KeyEntry> keys_;
   std::vector<std::string> unlisted_;
 };
 

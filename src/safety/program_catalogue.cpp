@@ -8,10 +8,10 @@ namespace {
 
 Catalogue CatalogueOf(settings::WriteTargets& where) {
   Catalogue catalogue;
-  for (const settings::WriteTarget& target : where.targets) {
+  for (settings::WriteTarget& target : where.targets) {
     const ValueType type =
         target.value->type == settings::Type::Text ? ValueType::kText : ValueType::kDword;
-    catalogue.Add(kHkeyLocalMachine, target.key, target.value->name, type);
+    catalogue.Add(kHkeyLocalMachine, std::move(target.key), target.value->name, type);
   }
   for (std::string& what : where.unlisted) catalogue.NoteUnlisted(std::move(what));
   return catalogue;
