@@ -49,6 +49,9 @@ Loaded BareLoad();
 // 250/350 volume) are converted here. With `closed_captions` the closed-caption values and their
 // fan-out too.
 void BareSave(const Loaded& loaded, bool closed_captions);
+// Gives every PVR-150/500 capture filter the loaded picture values, as "Set Capture Filter" does.
+// COM must be started on the calling thread.
+void BareSetCaptureFilter(const Loaded& loaded);
 
 // Reads every value of each key (paths below HKEY_LOCAL_MACHINE: the plain settings' keys) and
 // of the device keys a save writes into once, and writes them into `file` as a .reg text, in one

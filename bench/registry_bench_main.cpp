@@ -7,7 +7,10 @@
 // is the backup every save takes first (the real file, in %LOCALAPPDATA%\Quellon\Backups, where
 // the newest 50 are kept) against the bare backup (bare_registry_backup_win32.cpp); "save+bk" is
 // the save as the user's press of "Save settings" runs it, backup first, against the bare backup
-// and the bare save.
+// and the bare save. "save+SCF" is the save with "Set Capture Filter" ticked, as it is by default,
+// against the bare save and the bare ProcAmp pass (bare_capture_filter_win32.cpp): the stand-in
+// card filter is registered with the demo's four devices, one of them a PVR-150/500 capture
+// device, as a user's machine has cards.
 //
 // For each size it first checks that both leave the registry in the same state (a dump after
 // the program's save against one after the bare save, each from a fresh seed), counts the calls
@@ -31,13 +34,16 @@
 
 #include "app/form1.h"
 #include "bare_registry_win32.h"
+#include "base/win32/handles_win32.h"
 #include "devices/no_devices.h"
+#include "devices/win32/directshow_devices_win32.h"
 #include "registry/win32/registry_win32.h"
 #include "registry_bench_calls.h"
 #include "registry_bench_machine_win32.h"
 #include "safety/program_catalogue.h"
 #include "safety/transfer.h"
 #include "safety/win32/file_system_win32.h"
+#include "standin_setup_win32.h"
 #include "testing/headless_platform.h"
 
 namespace {
@@ -46,11 +52,11 @@ using namespace quellon;
 
 // The main window without a screen, loaded once, then every save box ticked (the boxes of the
 // country code and the snapshot size take a tick only with a value in place) and the filters left
-// alone.
+// alone until SetCaptureFilter.
 class Program {
  public:
-  explicit Program(RegistryApi& registry)
-      : registry_(registry), form_(app_, registry, devices_, files_) {
+  Program(RegistryApi& registry, DeviceSystem& devices)
+      : registry_(registry), form_(app_, registry, devices, files_) {
     form_.GetSettingsFromRegistry();
     for (Page* page : form_.PagesInOrder())
       for (Row* row : page->rows())
@@ -60,6 +66,7 @@ class Program {
   }
   void Load() { form_.GetSettingsFromRegistry(); }
   void ClosedCaptions(bool ticked) { form_.Frame250.closed_caption.save->SetChecked(ticked); }
+  void SetCaptureFilter(bool ticked) { form_.Frame150.set_filter.box.SetChecked(ticked); }
   // The saver's writes alone, its backup alone, and both as a press of "Save settings" runs them.
   void Save() { form_.WriteSettingsWithoutBackup(); }
   void Backup() { TakeProgramBackup(registry_, files_, BackupReason::kSave); }
@@ -69,7 +76,6 @@ class Program {
   RegistryApi& registry_;
   ui::HeadlessPlatform platform_;
   ui::Application app_{platform_};
-  NoDevices devices_;
   Win32FileSystem files_;
   TForm1 form_;
 };
@@ -145,7 +151,8 @@ bool SameEndState(const std::string& machine, int instances, bool closed_caption
   const std::string seeded = bench::DumpMachine();
   {
     Win32Registry registry;
-    Program program(registry);
+    NoDevices devices;
+    Program program(registry, devices);
     program.Load();
     program.ClosedCaptions(closed_captions);
     program.Save();
@@ -167,6 +174,35 @@ bool SameEndState(const std::string& machine, int instances, bool closed_caption
   return false;
 }
 
+// The demo's cards: a capture and an encoder device for each card family.
+void AddCards(StandinPrefix& standin) {
+  const std::string proxy = "{17CCA71B-ECD7-11D0-B908-00A0C9223196}";
+  for (const char* family : {"PVR PCI II", "PVR 350"}) {
+    const std::string name = std::string("Hauppauge WinTV ") + family;
+    standin.Add({false, name + " Capture", proxy, true, true});
+    standin.Add({true, name + " Encoder", proxy, true, true});
+  }
+}
+
+// Both give the stand-in filters the same ProcAmp values; false when they do not.
+bool SameProcampSets(StandinPrefix& standin) {
+  Win32Registry registry;
+  DirectShowDevices cards([] { return HWND{}; });
+  Program program(registry, cards);
+  program.SetCaptureFilter(true);
+  standin.TakeProcampLog();
+  program.Save();
+  const std::string by_program = standin.TakeProcampLog();
+  bench::BareSetCaptureFilter(bench::BareLoad());
+  const std::string by_bare = standin.TakeProcampLog();
+  const bool same = !by_program.empty() && by_program == by_bare;
+  std::printf("  ProcAmp values of save+SCF %s the bare pass's (%d set)\n",
+              same ? "identical to" : "DIFFER from",
+              static_cast<int>(std::count(by_program.begin(), by_program.end(), '\n')));
+  if (!same) std::printf("program:\n%sbare:\n%s", by_program.c_str(), by_bare.c_str());
+  return same;
+}
+
 void PrintCalls(const char* what, const bench::CallCounts& program, const bench::CallCounts& bare) {
   for (const auto& [who, c] : {std::pair{"program", program}, std::pair{"bare", bare}}) {
     std::printf("  %-8s %-8s %7ld %7ld %7ld %7ld %8ld %8ld %5ld %7ld %8ld\n", what, who, c.open,
@@ -178,7 +214,8 @@ void PrintCalls(const char* what, const bench::CallCounts& program, const bench:
 void CountCalls(const std::vector<std::string>& keys, const std::string& file) {
   Win32Registry registry;
   bench::CountingRegistry counting(registry);
-  Program program(counting);
+  NoDevices devices;
+  Program program(counting, devices);
   std::printf("  calls             %7s %7s %7s %7s %8s %8s %5s %7s %8s\n", "open", "create",
               "query", "set", "enumkey", "enumval", "info", "close", "total");
   bench::Loaded loaded;
@@ -220,10 +257,14 @@ void PrintTiming(const char* what, const Timing& t) {
 
 void TimeRounds(int rounds, const std::vector<std::string>& keys, const std::string& file) {
   Win32Registry registry;
-  Program program(registry);
+  NoDevices no_devices;
+  Program program(registry, no_devices);
+  DirectShowDevices cards([] { return HWND{}; });
+  Program with_cards(registry, cards);
+  with_cards.SetCaptureFilter(true);
   bench::Loaded loaded = bench::BareLoad();
   program.Load();
-  Timing load, save, save_cc, backup, save_backup;
+  Timing load, save, save_cc, backup, save_backup, save_scf;
   for (int round = 0; round < rounds; ++round) {
     const bool program_first = round % 2 == 0;
     auto both = [&](Timing& t, const std::function<void()>& by_program,
@@ -253,6 +294,12 @@ void TimeRounds(int rounds, const std::vector<std::string>& keys, const std::str
           bench::BareBackup(keys, file.c_str());
           bench::BareSave(loaded, false);
         });
+    both(
+        save_scf, [&] { with_cards.Save(); },
+        [&] {
+          bench::BareSave(loaded, false);
+          bench::BareSetCaptureFilter(loaded);
+        });
   }
   std::printf("  ms, median (min-max) of %d rounds\n", rounds);
   PrintTiming("load", load);
@@ -260,6 +307,7 @@ void TimeRounds(int rounds, const std::vector<std::string>& keys, const std::str
   PrintTiming("save+CC", save_cc);
   PrintTiming("backup", backup);
   PrintTiming("save+bk", save_backup);
+  PrintTiming("save+SCF", save_scf);
 }
 
 // A round at 20 instances takes a fraction of a second under Wine, one at 10,000 minutes.
@@ -288,10 +336,14 @@ int main(int argc, char** argv) {
   if (sizes.empty()) sizes = {20, 200, 2000, 10000};
   bool same = true;
   try {
+    const quellon::win32::ComApartment com;
+    StandinPrefix standin;
+    AddCards(standin);
     for (const int instances : sizes) {
       std::printf("%d device instances\n", instances);
       same = SameEndState(machine, instances, false) && same;
       same = SameEndState(machine, instances, true) && same;
+      same = SameProcampSets(standin) && same;
       const double seeding = Millis([&] { bench::SeedMachine(machine, instances); });
       std::printf("  seeded in %.0f ms\n", seeding);
       const std::vector<std::string> keys = CatalogueKeys();
