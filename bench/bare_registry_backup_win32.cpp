@@ -1,12 +1,14 @@
 // The bare backup: each key that holds catalogue values opened once and read with RegEnumValueA,
 // data included, one call per value it holds; every value formatted as a .reg line in memory; the
-// text widened to UTF-16 as a .reg file is, and written with one WriteFile into a file made
-// afresh. The keys of the plain settings are handed over; the device keys are found as they are
-// read, in one walk: the instances the save writes into are found as the save finds them (each
-// lists its subkeys: the backup must hold exactly what the save may write) and their "DriverData"
-// read then, and a media driver key is read whole and kept when it holds the closed-caption
-// marker.
+// text widened to UTF-16 as a .reg file is, and written with one WriteFile, as a backup that keeps
+// the newest 50 must write it (WriteBackupFile). The keys of the plain settings are handed over;
+// the device keys are found as they are read, in one walk: the instances the save writes into are
+// found as the save finds them (each lists its subkeys: the backup must hold exactly what the save
+// may write) and their "DriverData" read then, and a media driver key is read whole and kept when
+// it holds the closed-caption marker.
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -75,9 +77,51 @@ void AppendDeviceKeys(std::string* text) {
                 "EnableVIMProtection");
 }
 
+// The numbers of the backups in the folder ("bare-N.reg"), oldest first.
+std::vector<unsigned long> ListBackups(const std::string& folder) {
+  std::vector<unsigned long> numbers;
+  WIN32_FIND_DATAA found;
+  const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return numbers;
+  do {
+    unsigned long number = 0;
+    if (std::sscanf(found.cFileName, "bare-%lu.reg", &number) == 1) numbers.push_back(number);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::sort(numbers.begin(), numbers.end());
+  return numbers;
+}
+
+bool IsLink(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// Written as any backup that keeps the newest 50 must be: the folder listed once (a name after
+// the newest, and the oldest to remove), the folder and its parent looked at for a link, the
+// text written once into a temporary file, flushed to the disk and renamed when complete, so that
+// neither a half-written backup nor, after a power cut, an empty one is ever listed, and the
+// oldest beyond 50 removed.
+void WriteBackupFile(const std::string& folder, const std::wstring& text) {
+  const std::vector<unsigned long> numbers = ListBackups(folder);
+  if (IsLink(folder.substr(0, folder.rfind('\\'))) || IsLink(folder)) return;
+  const std::string name =
+      folder + "\\bare-" + std::to_string(numbers.empty() ? 1 : numbers.back() + 1);
+  const HANDLE out = CreateFileA((name + ".tmp").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (out == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(out, text.data(), static_cast<DWORD>(text.size() * sizeof(wchar_t)), &written, nullptr);
+  FlushFileBuffers(out);
+  CloseHandle(out);
+  MoveFileExA((name + ".tmp").c_str(), (name + ".reg").c_str(), MOVEFILE_WRITE_THROUGH);
+  if (numbers.size() + 1 > 50)
+    DeleteFileA((folder + "\\bare-" + std::to_string(numbers.front()) + ".reg").c_str());
+}
+
 }  // namespace
 
-void BareBackup(const std::vector<std::string>& keys, const char* file) {
+void BareBackup(const std::vector<std::string>& keys, const std::string& folder) {
   std::string text = "Windows Registry Editor Version 5.00\r\n";
   for (const std::string& key : keys) AppendKey(key, &text);
   AppendDeviceKeys(&text);
@@ -85,12 +129,7 @@ void BareBackup(const std::vector<std::string>& keys, const char* file) {
   const int chars = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
                                         wide.data() + 1, static_cast<int>(text.size()));
   wide.resize(static_cast<std::size_t>(chars) + 1);
-  HANDLE out =
-      CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (out == INVALID_HANDLE_VALUE) return;
-  DWORD written = 0;
-  WriteFile(out, wide.data(), static_cast<DWORD>(wide.size() * sizeof(wchar_t)), &written, nullptr);
-  CloseHandle(out);
+  WriteBackupFile(folder, wide);
 }
 
 }  // namespace bench

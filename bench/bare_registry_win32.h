@@ -54,9 +54,9 @@ void BareSave(const Loaded& loaded, bool closed_captions);
 void BareSetCaptureFilter(const Loaded& loaded);
 
 // Reads every value of each key (paths below HKEY_LOCAL_MACHINE: the plain settings' keys) and
-// of the device keys a save writes into once, and writes them into `file` as a .reg text, in one
-// write.
-void BareBackup(const std::vector<std::string>& keys, const char* file);
+// of the device keys a save writes into once, and writes them as a .reg text, in one write, as a
+// new backup in `folder`, which keeps the newest 50.
+void BareBackup(const std::vector<std::string>& keys, const std::string& folder);
 
 // The pieces both use: a key opened with full access (nullptr when it does not open), a REG_DWORD
 // written below a key that is created when missing, names compared as the program compares them.

@@ -98,10 +98,13 @@ std::vector<std::string> CatalogueKeys() {
   return keys;
 }
 
-std::string BareBackupFile() {
-  char folder[MAX_PATH] = {};
-  GetTempPathA(sizeof folder, folder);
-  return std::string(folder) + "quellon-bench-bare.reg";
+// The bare backups' folder, made afresh below %TEMP%.
+std::string BareBackupFolder() {
+  char temp[MAX_PATH] = {};
+  GetTempPathA(sizeof temp, temp);
+  const std::string folder = std::string(temp) + "quellon-bench-bare";
+  CreateDirectoryA(folder.c_str(), nullptr);
+  return folder;
 }
 
 double Now() {
@@ -211,7 +214,7 @@ void PrintCalls(const char* what, const bench::CallCounts& program, const bench:
 }
 
 // Counted on the second pass: the first writes what a save adds, which the next listing sees.
-void CountCalls(const std::vector<std::string>& keys, const std::string& file) {
+void CountCalls(const std::vector<std::string>& keys, const std::string& folder) {
   Win32Registry registry;
   bench::CountingRegistry counting(registry);
   NoDevices devices;
@@ -229,7 +232,7 @@ void CountCalls(const std::vector<std::string>& keys, const std::string& file) {
         loaded = bench::BareLoad();
       } else if (what == "backup") {
         program.Backup();
-        bench::BareBackup(keys, file.c_str());
+        bench::BareBackup(keys, folder);
       } else {
         program.ClosedCaptions(cc);
         program.Save();
@@ -255,7 +258,7 @@ void PrintTiming(const char* what, const Timing& t) {
               Median(t.program) / Median(t.bare), Median(t.ratio), *low, *high, fastest);
 }
 
-void TimeRounds(int rounds, const std::vector<std::string>& keys, const std::string& file) {
+void TimeRounds(int rounds, const std::vector<std::string>& keys, const std::string& folder) {
   Win32Registry registry;
   NoDevices no_devices;
   Program program(registry, no_devices);
@@ -287,11 +290,11 @@ void TimeRounds(int rounds, const std::vector<std::string>& keys, const std::str
         save_cc, [&] { program.Save(); }, [&] { bench::BareSave(loaded, true); });
     program.ClosedCaptions(false);
     both(
-        backup, [&] { program.Backup(); }, [&] { bench::BareBackup(keys, file.c_str()); });
+        backup, [&] { program.Backup(); }, [&] { bench::BareBackup(keys, folder); });
     both(
         save_backup, [&] { program.SaveWithBackup(); },
         [&] {
-          bench::BareBackup(keys, file.c_str());
+          bench::BareBackup(keys, folder);
           bench::BareSave(loaded, false);
         });
     both(
@@ -347,9 +350,9 @@ int main(int argc, char** argv) {
       const double seeding = Millis([&] { bench::SeedMachine(machine, instances); });
       std::printf("  seeded in %.0f ms\n", seeding);
       const std::vector<std::string> keys = CatalogueKeys();
-      const std::string file = BareBackupFile();
-      CountCalls(keys, file);
-      TimeRounds(given_rounds > 0 ? given_rounds : DefaultRounds(instances), keys, file);
+      const std::string folder = BareBackupFolder();
+      CountCalls(keys, folder);
+      TimeRounds(given_rounds > 0 ? given_rounds : DefaultRounds(instances), keys, folder);
       std::fflush(stdout);
     }
   } catch (const std::exception& e) {
