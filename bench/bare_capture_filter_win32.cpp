@@ -3,8 +3,8 @@
 // afresh; each device whose moniker names the cards' kernel-streaming proxy and whose friendly name
 // holds "Hauppauge" and "II" is bound to its filter, asked for its ProcAmp and given the values
 // in the page's order (brightness, contrast, saturation, hue, sharpness), with the flag the filters
-// have always been given. No filter graph: the program's own binding puts each filter into its
-// graph, which is its design, not a need of the values.
+// have always been given. No filter graph unless one is given: the program's own binding puts each
+// filter into its graph, which is its design, not a need of the values.
 
 // clang-format off
 #include <windows.h>
@@ -43,11 +43,12 @@ bool IsPvr150Capture(IMoniker& moniker) {
   return name.find(L"HAUPPAUGE") != std::wstring::npos && name.find(L"II") != std::wstring::npos;
 }
 
-void SetValues(IMoniker& moniker, const Loaded& l) {
+void SetValues(IMoniker& moniker, const Loaded& l, IGraphBuilder* graph) {
   ComPtr<IBaseFilter> filter;
   if (FAILED(moniker.BindToObject(nullptr, nullptr, IID_IBaseFilter,
                                   reinterpret_cast<void**>(filter.GetAddressOf()))))
     return;
+  if (graph) graph->AddFilter(filter.Get(), L"Video Capture");
   ComPtr<IAMVideoProcAmp> procamp;
   if (FAILED(filter->QueryInterface(IID_IAMVideoProcAmp,
                                     reinterpret_cast<void**>(procamp.GetAddressOf()))))
@@ -59,11 +60,12 @@ void SetValues(IMoniker& moniker, const Loaded& l) {
                                            {VideoProcAmp_Sharpness, l.sharpness150}};
   for (const auto& [property, value] : values)
     procamp->Set(property, static_cast<long>(value), VideoProcAmp_Flags_Auto);
+  if (graph) graph->RemoveFilter(filter.Get());
 }
 
 }  // namespace
 
-void BareSetCaptureFilter(const Loaded& loaded) {
+void BareSetCaptureFilter(const Loaded& loaded, IGraphBuilder* graph) {
   ComPtr<ICreateDevEnum> devices;
   if (FAILED(CoCreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER,
                               IID_ICreateDevEnum,
@@ -73,7 +75,7 @@ void BareSetCaptureFilter(const Loaded& loaded) {
   if (devices->CreateClassEnumerator(CLSID_VideoInputDeviceCategory, &monikers, 0) != S_OK) return;
   for (ComPtr<IMoniker> moniker;
        monikers->Next(1, moniker.ReleaseAndGetAddressOf(), nullptr) == S_OK;) {
-    if (IsPvr150Capture(*moniker.Get())) SetValues(*moniker.Get(), loaded);
+    if (IsPvr150Capture(*moniker.Get())) SetValues(*moniker.Get(), loaded, graph);
   }
 }
 

@@ -13,6 +13,8 @@
 
 #include "registry_bench_calls.h"
 
+struct IGraphBuilder;
+
 namespace bench {
 
 // The keys both sequences use, spelled as the program spells them.
@@ -49,9 +51,9 @@ Loaded BareLoad();
 // 250/350 volume) are converted here. With `closed_captions` the closed-caption values and their
 // fan-out too.
 void BareSave(const Loaded& loaded, bool closed_captions);
-// Gives every PVR-150/500 capture filter the loaded picture values, as "Set Capture Filter" does.
-// COM must be started on the calling thread.
-void BareSetCaptureFilter(const Loaded& loaded);
+// Gives every PVR-150/500 capture filter the loaded picture values, as "Set Capture Filter" does;
+// with a graph, each filter is in it while it takes them. COM must be started on the thread.
+void BareSetCaptureFilter(const Loaded& loaded, IGraphBuilder* graph = nullptr);
 
 // Reads every value of each key (paths below HKEY_LOCAL_MACHINE: the plain settings' keys) and
 // of the device keys a save writes into once, and writes them as a .reg text, in one write, as a

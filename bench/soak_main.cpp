@@ -29,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "bare_registry_win32.h"
 #include "base/win32/handles_win32.h"
 #include "registry/reg_file.h"
 #include "scenario/win32/window_driver_win32.h"
@@ -241,11 +242,29 @@ void PrintListingShare(const std::vector<Sample>& samples,
   for (int i = 0; i < kListings; ++i) BareListing();
   const bench::Counts after = bench::CountResources();
   PrintNewHandles("handles 200 bare listings gained", names_before, bench::HandleNames());
+  // A save with "Set Capture Filter" binds the PVR-150/500 capture filter and sets its ProcAmp.
+  const bench::Counts before_passes = bench::CountResources();
+  for (int i = 0; i < kListings; ++i) bench::BareSetCaptureFilter(bench::Loaded{});
+  const bench::Counts after_passes = bench::CountResources();
   const Sample& first = samples[std::min<size_t>(1, samples.size() - 1)];
   const Sample& last = samples.back();
   const double cycles = std::max(1, last.cycle - first.cycle);
   const double handles = double(after.handles - before.handles) / kListings;
   const double blocks = double(after.heap_blocks - before.heap_blocks) / kListings;
+  const double pass_handles = double(after_passes.handles - before_passes.handles) / kListings;
+  const double pass_blocks =
+      double(after_passes.heap_blocks - before_passes.heap_blocks) / kListings;
+  // The program's binding puts the filter into its filter graph, made once, for the time it binds.
+  quellon::win32::ComPtr<IGraphBuilder> graph;
+  CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
+                   reinterpret_cast<void**>(graph.GetAddressOf()));
+  bench::BareSetCaptureFilter(bench::Loaded{}, graph.Get());
+  const bench::Counts before_graph = bench::CountResources();
+  for (int i = 0; i < kListings; ++i) bench::BareSetCaptureFilter(bench::Loaded{}, graph.Get());
+  const bench::Counts after_graph = bench::CountResources();
+  const double graph_handles = double(after_graph.handles - before_graph.handles) / kListings;
+  const double graph_blocks =
+      double(after_graph.heap_blocks - before_graph.heap_blocks) / kListings;
   const double cycle_handles = double(last.counts.handles - first.counts.handles) / cycles;
   const double cycle_blocks = double(last.counts.heap_blocks - first.counts.heap_blocks) / cycles;
   std::printf("\n%-44s %+10.2f handles %+8.2f blocks\n", "per cycle of the program", cycle_handles,
@@ -253,6 +272,11 @@ void PrintListingShare(const std::vector<Sample>& samples,
   std::printf("%-44s %+10.2f handles %+8.2f blocks\n",
               ("per bare listing (" + std::to_string(kListings) + " made)").c_str(), handles,
               blocks);
+  std::printf("%-44s %+10.2f handles %+8.2f blocks\n",
+              ("per bare ProcAmp pass (" + std::to_string(kListings) + " made)").c_str(),
+              pass_handles, pass_blocks);
+  std::printf("%-44s %+10.2f handles %+8.2f blocks\n", "  the same, through a filter graph",
+              graph_handles, graph_blocks);
   if (handles > 0) {
     std::printf("a cycle's handles are %.2f bare listings' worth\n", cycle_handles / handles);
   }
