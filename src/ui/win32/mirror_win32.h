@@ -68,8 +68,7 @@ class Win32Mirror : public ControlObserver {
   };
 
   static LRESULT CALLBACK ContainerProc(HWND w, UINT m, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK ControlProc(HWND w, UINT m, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                      DWORD_PTR data);
+  static LRESULT CALLBACK ControlProc(HWND w, UINT m, WPARAM wp, LPARAM lp);
   LRESULT OnContainerMessage(HWND w, UINT m, WPARAM wp, LPARAM lp);
   LRESULT OnControlMessage(HWND w, UINT m, WPARAM wp, LPARAM lp, bool* handled);
 
