@@ -28,6 +28,7 @@ LRESULT CALLBACK Win32Mirror::ContainerProc(HWND w, UINT m, WPARAM wp, LPARAM lp
 }
 
 LRESULT Win32Mirror::OnContainerMessage(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  RelayToHint(w, m, wp, lp);
   switch (m) {
     case WM_COMMAND:
       if (lp && !updating_) OnCommand(reinterpret_cast<HWND>(lp), HIWORD(wp));
