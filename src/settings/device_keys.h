@@ -33,6 +33,25 @@ using FanOutVisitor = std::function<void(RegHandle classKey, const std::string& 
                                                                 const std::string& name);
 void SetRegIntKeyHKLM_all150subkeys(RegistryApi& api, const std::string& name, int value);
 
+// The fan-out read for a load, which reads several values: the instances and the names of their
+// values are listed once, when it is made, and each read opens only the instances that list the
+// name. Reads give what GetRegIntKeyHKLM_all150subkeys gives while the registry stays as listed;
+// whoever writes makes a new one.
+class FanOutListing {
+ public:
+  explicit FanOutListing(RegistryApi& api);
+  [[nodiscard]] std::optional<int> Read(const std::string& name) const;
+
+ private:
+  struct Instance {
+    std::string name;
+    std::vector<std::string> values;
+  };
+  RegistryApi& api_;
+  RegKey classKey_;                  // closed without the media class key or its listing
+  std::vector<Instance> instances_;  // those whose values could be listed, in listing order
+};
+
 // The media driver keys that carry the closed-caption marker "EnableVIMProtection": first each
 // "Driver" key below "System\CurrentControlSet\Services\Class\MEDIA\<device>", then below
 // "System\CurrentControlSet\Control\Class\<class>\<instance>". `visit` gets each such key, open

@@ -3,6 +3,7 @@
 // the registry operations. The one writer of setting values: the plain ones through the registry
 // operations, those on device keys through the walks of device_keys.h.
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -15,13 +16,19 @@ class RegistryOps;
 
 namespace quellon::settings {
 
+class FanOutListing;
+
 class Store {
  public:
-  explicit Store(const RegistryOps& registry) : registry_(registry) {}
+  explicit Store(const RegistryOps& registry);
+  ~Store();
+  Store(const Store&) = delete;
+  Store& operator=(const Store&) = delete;
 
   // The integer a value holds: a plain value (or one kept plain and on every instance) from its
   // key, a fan-out value from the last device instance that holds one. Nothing when missing or
-  // unreadable. A fan-out value of another type throws RegistryError.
+  // unreadable. A fan-out value of another type throws RegistryError. The device instances are
+  // listed at the first fan-out value and again after a write through this store.
   [[nodiscard]] std::optional<int> Read(const Value& value) const;
   // The text of a REG_SZ or REG_EXPAND_SZ value: nothing when its key cannot be opened, "" when the
   // value is missing or holds no text.
@@ -40,6 +47,7 @@ class Store {
 
  private:
   const RegistryOps& registry_;
+  mutable std::unique_ptr<FanOutListing> fan_out_;
 };
 
 }  // namespace quellon::settings

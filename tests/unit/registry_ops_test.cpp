@@ -44,6 +44,13 @@ class RegistryOpsTest : public ::testing::Test {
     return std::string(settings::keys::kMediaClass) + "\\" + name + "\\DriverData";
   }
 
+  // The fan-out read; the listing a load reads through gives the same.
+  std::optional<int> FanOutRead(const std::string& name) {
+    const auto read = settings::GetRegIntKeyHKLM_all150subkeys(faulty_, name);
+    EXPECT_EQ(read, settings::FanOutListing(faulty_).Read(name)) << name;
+    return read;
+  }
+
   MemoryRegistry memory_;
   FaultyRegistry faulty_{memory_};
   RegistryOps ops_{faulty_};
@@ -148,17 +155,24 @@ TEST_F(RegistryOpsTest, DeleteCreatesAMissingKeyAndReportsNothing) {
 }
 
 TEST_F(RegistryOpsTest, FanOutReadGivesTheLastInstanceThatHoldsTheValue) {
-  EXPECT_EQ(std::nullopt, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "HcwBrightness"));
+  EXPECT_EQ(std::nullopt, FanOutRead("HcwBrightness"));
   Seed("[" + kInstances + "\\0003\\DriverData]\n\"HcwBrightness\"=dword:00000001\n" + "[" +
        kInstances + "\\0005\\Settings]\n\"HcwBrightness\"=dword:00000009\n" + "[" + kInstances +
        "\\0007\\driverDATA]\n\"HCWBRIGHTNESS\"=dword:00000000\n" + "[" + kInstances +
        "\\0009\\DriverData]\n\"Other\"=dword:00000004\n");
-  EXPECT_EQ(0, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "hcwbrightness"));
-  EXPECT_EQ(4, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "Other"));
-  EXPECT_EQ(std::nullopt, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "Absent"));
+  EXPECT_EQ(0, FanOutRead("hcwbrightness"));
+  EXPECT_EQ(4, FanOutRead("Other"));
+  EXPECT_EQ(std::nullopt, FanOutRead("Absent"));
+  {
+    // One listing serves every value a load reads.
+    const settings::FanOutListing listing(faulty_);
+    EXPECT_EQ(0, listing.Read("HcwBrightness"));
+    EXPECT_EQ(4, listing.Read("other"));
+    EXPECT_EQ(std::nullopt, listing.Read("Absent"));
+  }
   // An instance whose parameters cannot be opened holds nothing.
   memory_.DenyAccess(kHkeyLocalMachine, Instance("0007"));
-  EXPECT_EQ(1, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "HcwBrightness"));
+  EXPECT_EQ(1, FanOutRead("HcwBrightness"));
 }
 
 TEST_F(RegistryOpsTest, FanOutReadRaisesOnAWronglyTypedValue) {
@@ -166,20 +180,26 @@ TEST_F(RegistryOpsTest, FanOutReadRaisesOnAWronglyTypedValue) {
        "\"Eight\"=hex(4):01,00,00,00,00,00,00,00\n\"Four\"=hex:01,00,00,00\n" +
        "\"Short\"=hex(4):05,00\n" + "[" + kInstances + "\\0000\\DriverData]\n" +
        "\"Short\"=dword:00000003\n");
-  auto message = [&](const std::string& name) {
+  auto message_of = [](const auto& read) {
     try {
-      static_cast<void>(settings::GetRegIntKeyHKLM_all150subkeys(faulty_, name));
+      static_cast<void>(read());
     } catch (const RegistryError& error) {
       return std::string(error.what());
     }
     return std::string("no error");
+  };
+  auto message = [&](const std::string& name) {
+    const std::string raised =
+        message_of([&] { return settings::GetRegIntKeyHKLM_all150subkeys(faulty_, name); });
+    EXPECT_EQ(raised, message_of([&] { return settings::FanOutListing(faulty_).Read(name); }));
+    return raised;
   };
   EXPECT_EQ("Invalid data type for 'Text'", message("Text"));
   EXPECT_EQ("Invalid data type for 'Four'", message("Four"));
   EXPECT_EQ("Failed to get data for 'LongText'", message("LongText"));
   EXPECT_EQ("Failed to get data for 'Eight'", message("Eight"));
   // A REG_DWORD too short to hold an integer is passed over; the earlier instance's value stands.
-  EXPECT_EQ(3, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "Short"));
+  EXPECT_EQ(3, FanOutRead("Short"));
 }
 
 TEST_F(RegistryOpsTest, FanOutWriteReachesEveryDriverDataAndInstance0018) {
@@ -220,7 +240,7 @@ TEST_F(RegistryOpsTest, AListingThatFailsIsMissingToALoadAndEndsASave) {
   Seed("[" + kInstances + "\\0000\\DriverData]\n\"HcwHue\"=dword:00000001\n" + "[" + kInstances +
        "\\0001\\DriverData]\n\"HcwHue\"=dword:00000002\n");
   faulty_.FailListingOf(kHkeyLocalMachine, settings::keys::kMediaClass, kErrorKeyDeleted);
-  EXPECT_EQ(std::nullopt, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "HcwHue"));
+  EXPECT_EQ(std::nullopt, FanOutRead("HcwHue"));
   try {
     settings::SetRegIntKeyHKLM_all150subkeys(faulty_, "HcwHue", 7);
     FAIL() << "the failed listing went unreported";
@@ -234,7 +254,7 @@ TEST_F(RegistryOpsTest, AListingThatFailsIsMissingToALoadAndEndsASave) {
   faulty_.ClearFaults();
   faulty_.FailListingOf(kHkeyLocalMachine, Instance("0001"), kErrorKeyDeleted);
   Seed("[" + kInstances + "\\0001\\DriverData]\n\"Other\"=dword:00000003\n");
-  EXPECT_EQ(1, settings::GetRegIntKeyHKLM_all150subkeys(faulty_, "HcwHue"));
+  EXPECT_EQ(1, FanOutRead("HcwHue"));
   faulty_.FailListingOf(kHkeyLocalMachine, std::string(settings::keys::kMediaClass) + "\\0001",
                         kErrorKeyDeleted);
   EXPECT_THROW(settings::SetRegIntKeyHKLM_all150subkeys(faulty_, "HcwHue", 7), RegistryError);

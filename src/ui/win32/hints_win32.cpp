@@ -1,6 +1,7 @@
 // Hints: one tooltip control for the window, with a tool for each control that has a hint. The
 // tool is the control's area in its parent window, not the control's window: a disabled control
-// gets no pointer messages, its parent does, and the tooltip listens to the parent (TTF_SUBCLASS).
+// gets no pointer messages, its parent does, and the parent relays them to the tooltip. (Letting
+// the tooltip subclass the parent costs a wineserver call at every message the parent gets.)
 
 // clang-format off
 #include <windows.h>
@@ -35,9 +36,32 @@ void Win32Mirror::AddHint(const Control& c, HWND window) {
     if (!tips_) return;
   }
   TTTOOLINFOA tool = ToolOf(window);
-  tool.uFlags = TTF_SUBCLASS;
   tool.lpszText = const_cast<char*>(c.hint().c_str());  // the tooltip keeps a copy
   SendMessageA(tips_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  hint_parents_.insert(tool.hwnd);
+}
+
+// The pointer's messages that the tooltip would hear by subclassing the tool's window.
+void Win32Mirror::RelayToHint(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  switch (m) {
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      break;
+    default:
+      return;
+  }
+  if (!tips_ || !IsWindow(tips_) || !hint_parents_.count(w)) return;
+  MSG msg{};
+  msg.hwnd = w;
+  msg.message = m;
+  msg.wParam = wp;
+  msg.lParam = lp;
+  SendMessageA(tips_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 void Win32Mirror::PlaceHint(HWND window) {

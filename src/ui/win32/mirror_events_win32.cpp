@@ -12,6 +12,7 @@
 
 #include "ui/win32/accessible_win32.h"
 #include "ui/win32/mirror_win32.h"
+#include "ui/win32/subclass_win32.h"
 #include "ui/win32/text_win32.h"
 
 namespace quellon::ui::win32 {
@@ -27,6 +28,7 @@ LRESULT CALLBACK Win32Mirror::ContainerProc(HWND w, UINT m, WPARAM wp, LPARAM lp
 }
 
 LRESULT Win32Mirror::OnContainerMessage(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  RelayToHint(w, m, wp, lp);
   switch (m) {
     case WM_COMMAND:
       if (lp && !updating_) OnCommand(reinterpret_cast<HWND>(lp), HIWORD(wp));
@@ -74,13 +76,11 @@ LRESULT Win32Mirror::OnContainerMessage(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(w, m, wp, lp);
 }
 
-LRESULT CALLBACK Win32Mirror::ControlProc(HWND w, UINT m, WPARAM wp, LPARAM lp, UINT_PTR,
-                                          DWORD_PTR data) {
-  auto* self = reinterpret_cast<Win32Mirror*>(data);
-  if (m == WM_NCDESTROY) RemoveWindowSubclass(w, &Win32Mirror::ControlProc, 1);
+LRESULT CALLBACK Win32Mirror::ControlProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  auto* self = static_cast<Win32Mirror*>(SubclassData(w));
   bool handled = false;
-  const LRESULT result = self->OnControlMessage(w, m, wp, lp, &handled);
-  return handled ? result : DefSubclassProc(w, m, wp, lp);
+  const LRESULT result = self ? self->OnControlMessage(w, m, wp, lp, &handled) : 0;
+  return handled ? result : CallOwnProc(w, m, wp, lp);
 }
 
 LRESULT Win32Mirror::OnControlMessage(HWND w, UINT m, WPARAM wp, LPARAM lp, bool* handled) {
@@ -97,7 +97,7 @@ LRESULT Win32Mirror::OnControlMessage(HWND w, UINT m, WPARAM wp, LPARAM lp, bool
   if (DrawsFocusCue(*control)) {
     if (m == WM_PAINT) {
       *handled = true;
-      const LRESULT result = DefSubclassProc(w, m, wp, lp);
+      const LRESULT result = CallOwnProc(w, m, wp, lp);
       PaintFocusCue(w);
       return result;
     }
@@ -107,7 +107,7 @@ LRESULT Win32Mirror::OnControlMessage(HWND w, UINT m, WPARAM wp, LPARAM lp, bool
   if (m == WM_SETFOCUS) {
     // Focus messages are sent, not posted, so only the control itself hears of them.
     *handled = true;
-    const LRESULT result = DefSubclassProc(w, m, wp, lp);
+    const LRESULT result = CallOwnProc(w, m, wp, lp);
     if (DrawsFocusCue(*control)) InvalidateRect(w, nullptr, TRUE);
     if (control->CanTakeFocus() && app_.focused() != control)
       Dispatch([this, control] { app_.SetFocus(*control); });
@@ -119,7 +119,7 @@ LRESULT Win32Mirror::OnControlMessage(HWND w, UINT m, WPARAM wp, LPARAM lp, bool
       return 0;
     }
     *handled = true;
-    return DefSubclassProc(w, m, wp, lp);
+    return CallOwnProc(w, m, wp, lp);
   }
   return 0;
 }

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "ui/win32/screen_win32.h"
+#include "ui/win32/subclass_win32.h"
 #include "ui/win32/text_win32.h"
 
 namespace quellon::ui::win32 {
@@ -16,7 +17,6 @@ namespace {
 
 constexpr char kFormClass[] = "QuellonForm";
 constexpr char kPanelClass[] = "QuellonPanel";
-constexpr UINT_PTR kSubclassId = 1;
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT;
 
@@ -253,8 +253,7 @@ void Win32Mirror::Attach(Control& control, HWND window, HWND inner) {
 }
 
 void Win32Mirror::Subclass(HWND window) {
-  SetWindowSubclass(window, &Win32Mirror::ControlProc, kSubclassId,
-                    reinterpret_cast<DWORD_PTR>(this));
+  ::quellon::ui::win32::Subclass(window, &Win32Mirror::ControlProc, this);
 }
 
 // The kinds whose window text is their caption; edits, lists and the log get theirs once the

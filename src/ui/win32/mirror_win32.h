@@ -68,8 +68,7 @@ class Win32Mirror : public ControlObserver {
   };
 
   static LRESULT CALLBACK ContainerProc(HWND w, UINT m, WPARAM wp, LPARAM lp);
-  static LRESULT CALLBACK ControlProc(HWND w, UINT m, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                      DWORD_PTR data);
+  static LRESULT CALLBACK ControlProc(HWND w, UINT m, WPARAM wp, LPARAM lp);
   LRESULT OnContainerMessage(HWND w, UINT m, WPARAM wp, LPARAM lp);
   LRESULT OnControlMessage(HWND w, UINT m, WPARAM wp, LPARAM lp, bool* handled);
 
@@ -109,6 +108,7 @@ class Win32Mirror : public ControlObserver {
   // control's area in its parent, which gets the pointer's messages while the control cannot.
   void AddHint(const Control& c, HWND window);
   void PlaceHint(HWND window);
+  void RelayToHint(HWND w, UINT m, WPARAM wp, LPARAM lp);
 
   bool TurnPage(bool forward);
   void OnCommand(HWND from, int code);
@@ -137,7 +137,8 @@ class Win32Mirror : public ControlObserver {
   quellon::win32::UniqueIcon small_icon_;  // declared before the window, so that it outlives it
   HWND form_window_ = nullptr;
   quellon::win32::UniqueWindow form_owner_;
-  HWND tips_ = nullptr;  // owned by the form's window, and destroyed with it
+  HWND tips_ = nullptr;          // owned by the form's window, and destroyed with it
+  std::set<HWND> hint_parents_;  // the windows the tooltip's tools lie in
   std::map<const Control*, Native> natives_;
   std::map<HWND, Control*> controls_;
   std::set<Control*> unmade_pages_;  // hidden since the start, no windows yet
