@@ -204,7 +204,7 @@ void PrintNewHandles(const char* what, const std::vector<std::string>& before,
 }
 
 // One listing of the capture and encoder categories as any DirectShow program makes it: the system
-// device enumerator, a class enumerator per category, each moniker's friendly name.
+// device enumerator, a class enumerator per category, each moniker's friendly name and class.
 void BareListing() {
   using quellon::win32::ComPtr;
   static const GUID kEncoders = {
@@ -223,9 +223,11 @@ void BareListing() {
       if (FAILED(moniker->BindToStorage(nullptr, nullptr, IID_IPropertyBag,
                                         reinterpret_cast<void**>(bag.GetAddressOf()))))
         continue;
-      quellon::win32::Variant name;
-      name.ptr()->vt = VT_BSTR;
-      bag->Read(L"FriendlyName", name.ptr(), nullptr);
+      for (const wchar_t* property : {L"FriendlyName", L"CLSID"}) {
+        quellon::win32::Variant value;
+        value.ptr()->vt = VT_BSTR;
+        bag->Read(property, value.ptr(), nullptr);
+      }
     }
   }
 }

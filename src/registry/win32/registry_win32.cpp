@@ -137,10 +137,14 @@ RegStatus Win32Registry::CloseKey(RegHandle key) {
   return Status(RegCloseKey(ToHkey(key)));
 }
 
-// A 32-bit process on 64-bit Windows; a 64-bit process sees the registry as it lies.
+// A 32-bit process on 64-bit Windows; a 64-bit process sees the registry as it lies. Asked once:
+// it cannot change while the process runs, and a backup asks for every key it writes out.
 bool Win32Registry::IsWow64View() {
-  BOOL wow64 = FALSE;
-  return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+  static const bool wow64 = [] {
+    BOOL is = FALSE;
+    return IsWow64Process(GetCurrentProcess(), &is) && is;
+  }();
+  return wow64;
 }
 
 }  // namespace quellon
