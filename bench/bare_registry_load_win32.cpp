@@ -1,7 +1,9 @@
-// The bare load: every plain value opened, read and closed on its own, and the fan-out reads over
-// the media class key's device instances, in the loader's order.
+// The bare load: every plain value opened, read and closed on its own, and the fan-out values read
+// in one walk over the media class key's device instances, where the loader reads them.
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "bare_registry_win32.h"
 
@@ -46,13 +48,15 @@ std::string ReadText(const char* key_path, const char* name) {
   return result;
 }
 
-// The value of the last instance whose "DriverData" holds one.
-DWORD FanOutRead(const char* name) {
-  DWORD result = kMissing;
+// The fan-out values in one walk: each instance's "DriverData" read whole, each value with its
+// data in the call that lists it; the last instance that holds a name gives its value, as the
+// program's read of one value does.
+void FanOutRead(const std::vector<std::pair<const char*, DWORD*>>& wanted) {
+  for (const auto& [name, value] : wanted) *value = kMissing;
   HKEY class_key = OpenFull(HKEY_LOCAL_MACHINE, kMediaClass);
-  if (!class_key) return result;
+  if (!class_key) return;
   char instance[256 + sizeof "\\DriverData"];
-  static char value[16384];
+  static char value_name[16384];
   for (DWORD i = 0;; ++i) {
     DWORD length = 256;
     ++BareCalls().enum_key;
@@ -63,17 +67,18 @@ DWORD FanOutRead(const char* name) {
     HKEY driver_data = OpenFull(class_key, instance);
     if (!driver_data) continue;
     for (DWORD j = 0;; ++j) {
-      DWORD value_length = sizeof value;
+      DWORD name_length = sizeof value_name, type = REG_NONE, data = 0, size = sizeof data;
       ++BareCalls().enum_value;
-      if (RegEnumValueA(driver_data, j, value, &value_length, nullptr, nullptr, nullptr, nullptr) !=
-          ERROR_SUCCESS)
-        break;
-      if (SameName(value, name)) QueryDword(driver_data, value, &result);
+      const LSTATUS status = RegEnumValueA(driver_data, j, value_name, &name_length, nullptr, &type,
+                                           reinterpret_cast<BYTE*>(&data), &size);
+      if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) break;
+      if (status != ERROR_SUCCESS || type != REG_DWORD || size != sizeof data) continue;
+      for (const auto& [name, value] : wanted)
+        if (SameName(value_name, name)) *value = data;
     }
     Close(driver_data);
   }
   Close(class_key);
-  return result;
 }
 
 }  // namespace
@@ -110,10 +115,10 @@ Loaded BareLoad() {
   l.contrast = ReadDword(kPvr150, "HcwContrast");
   l.saturation = ReadDword(kPvr150, "HcwSaturation");
   l.hue = ReadDword(kPvr150, "HcwHue");
-  l.static_temporal = FanOutRead("IsStaticTemporal");
-  l.temporal_level = FanOutRead("StaticTemporalLevel");
-  l.static_spatial = FanOutRead("IsStaticSpatial");
-  l.spatial_level = FanOutRead("StaticSpatialLevel");
+  FanOutRead({{"IsStaticTemporal", &l.static_temporal},
+              {"StaticTemporalLevel", &l.temporal_level},
+              {"IsStaticSpatial", &l.static_spatial},
+              {"StaticSpatialLevel", &l.spatial_level}});
   l.volume250 = ReadDword(kPvr250, "HcwAudioScart1Volume");
   l.sharpness250 = ReadDword(kPvr250, "SharpnessValue");
   l.closed_caption = ReadDword(kPvr250, "InsertCCInDvd");
