@@ -7,24 +7,19 @@
 
 namespace quellon {
 
-namespace {
-
-// A key as one string that no other spelling of it, to the registry, differs from.
-std::string Folded(RegHandle root, std::string_view key) {
+std::string FoldedKey(RegHandle root, std::string_view key) {
   return std::to_string(root) + '\0' + FoldRegName(key);
 }
 
-}  // namespace
-
 void Catalogue::Add(RegHandle root, std::string key, std::string name, ValueType type) {
-  auto [entry, added] = keys_.try_emplace(Folded(root, key), KeyEntry{keys_.size(), {}});
+  auto [entry, added] = keys_.try_emplace(FoldedKey(root, key), KeyEntry{keys_.size(), {}});
   if (!entry->second.values.try_emplace(FoldRegName(name), values_.size()).second) return;
   key_places_.push_back(entry->second.place);
   values_.push_back({root, std::move(key), std::move(name), type});
 }
 
 const Catalogue::KeyEntry* Catalogue::Find(RegHandle root, std::string_view key) const {
-  const auto found = keys_.find(Folded(root, key));
+  const auto found = keys_.find(FoldedKey(root, key));
   return found == keys_.end() ? nullptr : &found->second;
 }
 

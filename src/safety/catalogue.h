@@ -76,6 +76,10 @@ class Catalogue {
   std::vector<std::string> unlisted_;
 };
 
+// A key as one string that no other spelling of it, to the registry, differs from: the key of a
+// hash table of keys.
+std::string FoldedKey(RegHandle root, std::string_view key);
+
 // Builds the catalogue from the registry as it is now: device instances come and go, so it is made
 // afresh for every use.
 using CatalogueProvider = std::function<Catalogue(RegistryApi&)>;

@@ -74,23 +74,18 @@ void SnapshotKey(RegistryApi& api, const CatalogueKey& entry, const ListedKey* r
   }
 }
 
-// A key by its root and path as the registry compares them.
-std::string KeyIndex(RegHandle root, std::string_view key) {
-  return std::to_string(root) + '\0' + FoldRegName(key);
-}
-
 }  // namespace
 
 SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue,
                           std::span<const ListedKey> read) {
   std::unordered_map<std::string, const ListedKey*> index;
-  for (const ListedKey& key : read) index.emplace(KeyIndex(key.root, key.key), &key);
+  for (const ListedKey& key : read) index.emplace(FoldedKey(key.root, key.key), &key);
   SettingsSnapshot snapshot;
   snapshot.unread = catalogue.unlisted();
   const std::vector<CatalogueKey> keys = catalogue.ByKey();
   snapshot.operations.reserve(keys.size() + catalogue.size());
   for (const CatalogueKey& key : keys) {
-    const auto found = index.find(KeyIndex(key.root, key.key));
+    const auto found = index.find(FoldedKey(key.root, key.key));
     SnapshotKey(api, key, found == index.end() ? nullptr : found->second, &snapshot);
   }
   return snapshot;

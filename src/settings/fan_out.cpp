@@ -113,7 +113,6 @@ std::optional<int> GetRegIntKeyHKLM_all150subkeys(RegistryApi& api, const std::s
   return result;
 }
 
-// A list that fails part-way ends the write rather than passing an instance over.
 FanOutListing::FanOutListing(RegistryApi& api) : api_(api) {
   if (RegKey::Open(api, kHkeyLocalMachine, keys::kMediaClass, kKeyAllAccess, &classKey_) !=
       kErrorSuccess) {
@@ -146,6 +145,7 @@ std::optional<int> FanOutListing::Read(const std::string& name) const {
   return result;
 }
 
+// A list that fails part-way ends the write rather than passing an instance over.
 void SetRegIntKeyHKLM_all150subkeys(RegistryApi& api, const std::string& name, int value) {
   const RegStatus status =
       ForEachFanOutInstance(api, [&](RegHandle classKey, const std::string& instance) {
