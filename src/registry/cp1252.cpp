@@ -68,11 +68,18 @@ constexpr std::array<unsigned char, 256> kFolded = [] {
 
 }  // namespace
 
-std::string FoldRegName(std::string_view name) {
-  std::string folded(name.size(), '\0');
-  for (std::size_t i = 0; i < name.size(); ++i)
-    folded[i] = static_cast<char>(kFolded[static_cast<unsigned char>(name[i])]);
-  return folded;
+unsigned char FoldRegByte(unsigned char byte) {
+  return kFolded[byte];
+}
+
+std::size_t HashRegName(std::string_view name, std::size_t seed) {
+  // FNV-1a over the folded bytes.
+  std::size_t hash = seed ^ static_cast<std::size_t>(14695981039346656037ull);
+  for (const char c : name) {
+    hash ^= kFolded[static_cast<unsigned char>(c)];
+    hash *= static_cast<std::size_t>(1099511628211ull);
+  }
+  return hash;
 }
 
 int CompareRegNames(std::string_view a, std::string_view b) {

@@ -2,6 +2,7 @@
 // Windows-1252, the code page of every name and text the program stores, and the way the
 // registry compares names in it.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,8 +23,12 @@ inline bool RegNamesEqual(std::string_view a, std::string_view b) {
   return a.size() == b.size() && CompareRegNames(a, b) == 0;
 }
 
-// The name in lower case, as Windows-1252 bytes: two names are equal to the registry exactly when
-// their folds are equal, so that a fold can key a hash table.
-std::string FoldRegName(std::string_view name);
+// A byte of a name in lower case: two names are equal to the registry exactly when their bytes
+// fold alike, one by one.
+unsigned char FoldRegByte(unsigned char byte);
+
+// A hash of the folded name, made without a copy of it: names the registry takes as one hash
+// alike, so that a hash table can index keys by the registry's equality.
+std::size_t HashRegName(std::string_view name, std::size_t seed = 0);
 
 }  // namespace quellon

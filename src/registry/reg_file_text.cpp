@@ -119,13 +119,14 @@ std::vector<std::uint8_t> Utf16ToCp1252(const std::vector<std::uint8_t>& data, s
   return out;
 }
 
-std::string EncodeUtf16(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() * 2);
+std::string EncodeUtf16(std::string_view text, std::string_view prefix) {
+  // Sized once: a backup's text is over a megabyte.
+  std::string out(prefix.size() + text.size() * 2, '\0');
+  char* at = out.data() + prefix.copy(out.data(), prefix.size());
   for (const char c : text) {
     const char32_t ch = Cp1252ToUnicode(static_cast<unsigned char>(c));
-    out.push_back(static_cast<char>(ch & 0xFF));
-    out.push_back(static_cast<char>(ch >> 8));
+    *at++ = static_cast<char>(ch & 0xFF);
+    *at++ = static_cast<char>(ch >> 8);
   }
   return out;
 }

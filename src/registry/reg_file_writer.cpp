@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 #include "registry/reg_file.h"
@@ -18,13 +19,13 @@ bool HasLineBreak(const std::string& text) {
   return !RegFileCanCarry(text);
 }
 
-std::string Quoted(const std::string& text) {
-  std::string out = "\"";
+void AppendQuoted(std::string_view text, std::string* out) {
+  out->push_back('"');
   for (const char c : text) {
-    if (c == '\\' || c == '"') out.push_back('\\');
-    out.push_back(c);
+    if (c == '\\' || c == '"') out->push_back('\\');
+    out->push_back(c);
   }
-  return out + "\"";
+  out->push_back('"');
 }
 
 // Data that reads back unchanged from the "text" form: one terminating zero, no other, and no
@@ -35,44 +36,49 @@ bool FitsQuotedForm(const RegFileOperation& value) {
                       [](std::uint8_t b) { return b == 0 || b == '\r' || b == '\n'; });
 }
 
-std::string HexForm(const std::string& prefix, RegType type,
-                    const std::vector<std::uint8_t>& data) {
-  std::string out = prefix;
+// Appends the data in hex form to the line that starts at `line_start` in `out`.
+void AppendHex(RegType type, const std::vector<std::uint8_t>& data, std::size_t line_start,
+               std::string* out) {
   if (type == kRegBinary) {
-    out += "hex:";
+    *out += "hex:";
   } else {
     char name[24];
     std::snprintf(name, sizeof name, "hex(%x):", static_cast<unsigned>(type));
-    out += name;
+    *out += name;
   }
-  std::size_t column = out.size();
+  std::size_t column = out->size() - line_start;
   for (std::size_t i = 0; i < data.size(); ++i) {
     constexpr const char* kDigits = "0123456789abcdef";
-    out += kDigits[data[i] >> 4];
-    out += kDigits[data[i] & 0xF];
+    *out += kDigits[data[i] >> 4];
+    *out += kDigits[data[i] & 0xF];
     if (i + 1 == data.size()) break;
-    out += ',';
+    *out += ',';
     column += 3;
     if (column >= kWrapColumn) {
-      out += "\\";
-      out += kLineEnd;
-      out += "  ";
+      *out += "\\";
+      *out += kLineEnd;
+      *out += "  ";
       column = 2;
     }
   }
-  return out;
 }
 
 // Builds the file as Windows-1252 text; a Unicode file is encoded as UTF-16 at the end, with its
 // string data in hex form as UTF-16 already.
 class Writer {
  public:
-  explicit Writer(RegFileEncoding encoding) : unicode_(encoding == RegFileEncoding::kUnicode) {
+  Writer(RegFileEncoding encoding, std::size_t size_hint)
+      : unicode_(encoding == RegFileEncoding::kUnicode) {
+    text_.reserve(size_hint);
     text_ = unicode_ ? "Windows Registry Editor Version 5.00" : "REGEDIT4";
     text_ += kLineEnd;
   }
 
-  void Comment(const std::string& text) { text_ += "; " + OneLine(text) + kLineEnd; }
+  void Comment(const std::string& text) {
+    text_ += "; ";
+    text_ += OneLine(text);
+    text_ += kLineEnd;
+  }
 
   void Add(const RegFileOperation& op) {
     if (!op.is_value()) {
@@ -80,12 +86,13 @@ class Writer {
       return;
     }
     if (!section_ || section_->root != op.root || section_->key != op.key) Section(op, false);
-    text_ += ValueLine(op) + kLineEnd;
+    AppendValueLine(op);
+    text_ += kLineEnd;
   }
 
   std::string Finish() {
     text_ += kLineEnd;
-    return unicode_ ? "\xFF\xFE" + regfile::EncodeUtf16(text_) : text_;
+    return unicode_ ? regfile::EncodeUtf16(text_, "\xFF\xFE") : std::move(text_);
   }
 
  private:
@@ -94,33 +101,56 @@ class Writer {
     if (HasLineBreak(name))
       throw RegistryError(kErrorInvalidData, "The key name '" + name + "' holds a line break");
     text_ += kLineEnd;
-    text_ += (deleted ? "[-" : "[") + name + "]" + kLineEnd;
+    text_ += deleted ? "[-" : "[";
+    text_ += name;
+    text_ += "]";
+    text_ += kLineEnd;
     section_ = deleted ? nullptr : &op;
   }
 
-  std::string ValueLine(const RegFileOperation& op) const {
+  // The line is built in place: a backup writes tens of thousands of them.
+  void AppendValueLine(const RegFileOperation& op) {
     if (HasLineBreak(op.name)) {
       throw RegistryError(kErrorInvalidData, "The value name '" + op.name + "' holds a line break");
     }
-    const std::string prefix = (op.name.empty() ? std::string("@") : Quoted(op.name)) + "=";
-    if (op.kind == RegFileOperation::Kind::kDeleteValue) return prefix + "-";
-    if (FitsQuotedForm(op)) return prefix + Quoted(TextFromData(op.data));
-    if (op.type == kRegDword && op.data.size() == 4) {
+    const std::size_t line_start = text_.size();
+    if (op.name.empty()) {
+      text_ += '@';
+    } else {
+      AppendQuoted(op.name, &text_);
+    }
+    text_ += '=';
+    if (op.kind == RegFileOperation::Kind::kDeleteValue) {
+      text_ += '-';
+    } else if (FitsQuotedForm(op)) {
+      AppendQuoted(TextFromData(op.data), &text_);
+    } else if (op.type == kRegDword && op.data.size() == 4) {
       char digits[16];
       std::snprintf(digits, sizeof digits, "dword:%08x",
                     static_cast<unsigned>(DwordFromBytes(op.data.data())));
-      return prefix + digits;
+      text_ += digits;
+    } else if (unicode_ && IsStringType(op.type)) {
+      AppendHex(op.type, regfile::Cp1252ToUtf16(op.data), line_start, &text_);
+    } else {
+      AppendHex(op.type, op.data, line_start, &text_);
     }
-    if (unicode_ && IsStringType(op.type)) {
-      return HexForm(prefix, op.type, regfile::Cp1252ToUtf16(op.data));
-    }
-    return HexForm(prefix, op.type, op.data);
   }
 
   bool unicode_;
   std::string text_;
   const RegFileOperation* section_ = nullptr;
 };
+
+// About the size of the text, so that a large file is not copied as it grows.
+std::size_t ExpectedSize(const std::vector<RegFileOperation>& operations,
+                         const std::vector<std::string>& comments) {
+  std::size_t size = 64;
+  for (const std::string& comment : comments) size += comment.size() + 4;
+  for (const RegFileOperation& op : operations) {
+    size += op.is_value() ? op.name.size() + 3 * op.data.size() + 24 : op.key.size() + 32;
+  }
+  return size;
+}
 
 [[noreturn]] void CannotRead(const std::string& path, RegStatus status) {
   throw RegistryError(status, "Cannot read key '" + path + "' (error " +
@@ -193,7 +223,7 @@ std::string OneLine(std::string_view text) {
 
 std::string FormatRegFile(const std::vector<RegFileOperation>& operations, RegFileEncoding encoding,
                           const std::vector<std::string>& comments) {
-  Writer writer(encoding);
+  Writer writer(encoding, ExpectedSize(operations, comments));
   for (const std::string& comment : comments) writer.Comment(comment);
   for (const RegFileOperation& op : operations) writer.Add(op);
   return writer.Finish();

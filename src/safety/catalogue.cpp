@@ -6,21 +6,44 @@
 #include "registry/cp1252.h"
 
 namespace quellon {
+namespace {
 
-std::string FoldedKey(RegHandle root, std::string_view key) {
-  return std::to_string(root) + '\0' + FoldRegName(key);
+std::size_t KeyHash(RegHandle root, std::string_view key) {
+  return HashRegName(key, static_cast<std::size_t>(root));
 }
 
+}  // namespace
+
 void Catalogue::Add(RegHandle root, std::string key, std::string name, ValueType type) {
-  auto [entry, added] = keys_.try_emplace(FoldedKey(root, key), KeyEntry{keys_.size(), {}});
-  if (!entry->second.values.try_emplace(FoldRegName(name), values_.size()).second) return;
-  key_places_.push_back(entry->second.place);
+  std::optional<std::size_t> place = KeyPlace(root, key);
+  if (place && FindValue(keys_[*place], name)) return;
+  if (!place) {
+    place = keys_.size();
+    key_index_.emplace(KeyHash(root, key), *place);
+    keys_.push_back({root, key, {}});
+  }
+  // A key holds a few of the program's values, so they are looked through one by one.
+  keys_[*place].values.push_back(values_.size());
   values_.push_back({root, std::move(key), std::move(name), type});
 }
 
-const Catalogue::KeyEntry* Catalogue::Find(RegHandle root, std::string_view key) const {
-  const auto found = keys_.find(FoldedKey(root, key));
-  return found == keys_.end() ? nullptr : &found->second;
+std::optional<std::size_t> Catalogue::KeyPlace(RegHandle root, std::string_view key) const {
+  for (auto [at, end] = key_index_.equal_range(KeyHash(root, key)); at != end; ++at) {
+    const CatalogueKey& candidate = keys_[at->second];
+    if (candidate.root == root && RegNamesEqual(candidate.key, key)) return at->second;
+  }
+  return std::nullopt;
+}
+
+const CatalogueKey* Catalogue::Find(RegHandle root, std::string_view key) const {
+  const std::optional<std::size_t> place = KeyPlace(root, key);
+  return place ? &keys_[*place] : nullptr;
+}
+
+const CatalogueValue* Catalogue::FindValue(const CatalogueKey& key, std::string_view name) const {
+  for (const std::size_t place : key.values)
+    if (RegNamesEqual(values_[place].name, name)) return &values_[place];
+  return nullptr;
 }
 
 bool Catalogue::Contains(RegHandle root, std::string_view key, std::string_view name) const {
@@ -29,28 +52,14 @@ bool Catalogue::Contains(RegHandle root, std::string_view key, std::string_view 
 
 std::optional<ValueType> Catalogue::TypeOf(RegHandle root, std::string_view key,
                                            std::string_view name) const {
-  const KeyEntry* entry = Find(root, key);
-  if (!entry) return std::nullopt;
-  const auto found = entry->values.find(FoldRegName(name));
-  if (found == entry->values.end()) return std::nullopt;
-  return values_[found->second].type;
+  const CatalogueKey* entry = Find(root, key);
+  const CatalogueValue* value = entry ? FindValue(*entry, name) : nullptr;
+  if (!value) return std::nullopt;
+  return value->type;
 }
 
 bool Catalogue::HasKey(RegHandle root, std::string_view key) const {
   return Find(root, key) != nullptr;
-}
-
-std::vector<CatalogueKey> Catalogue::ByKey() const {
-  std::vector<CatalogueKey> keys(keys_.size());
-  for (std::size_t i = 0; i < values_.size(); ++i) {
-    CatalogueKey& key = keys[key_places_[i]];
-    if (key.names.empty()) {
-      key.root = values_[i].root;
-      key.key = values_[i].key;
-    }
-    key.names.push_back(values_[i].name);
-  }
-  return keys;
 }
 
 }  // namespace quellon

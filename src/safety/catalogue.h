@@ -31,15 +31,17 @@ struct CatalogueValue {
   ValueType type = ValueType::kAny;
 };
 
-// The values of one key.
+// One key of the catalogue and its values.
 struct CatalogueKey {
   RegHandle root = kNoKey;
-  std::string key;
-  std::vector<std::string> names;
+  std::string key;                  // spelt as its first value spells it
+  std::vector<std::size_t> values;  // places in Catalogue::values(), in the order of adding
 };
 
 class Catalogue {
  public:
+  // Room for this many values, so that a large catalogue is not copied as it grows.
+  void Reserve(std::size_t values) { values_.reserve(values); }
   // A value already listed, in any letter case, is not listed again.
   void Add(RegHandle root, std::string key, std::string name, ValueType type = ValueType::kAny);
 
@@ -53,8 +55,10 @@ class Catalogue {
   // In the order they were added.
   const std::vector<CatalogueValue>& values() const { return values_; }
   std::size_t size() const { return values_.size(); }
-  // The values grouped by key, the keys in the order of their first value.
-  std::vector<CatalogueKey> ByKey() const;
+  // The keys in the order of their first value.
+  const std::vector<CatalogueKey>& keys() const { return keys_; }
+  // The key's place in keys(), if the catalogue has it.
+  std::optional<std::size_t> KeyPlace(RegHandle root, std::string_view key) const;
 
   // What could not be listed while the catalogue was made ("the device instances below ...
   // (error 5)"): the values found there are missing from it, and a backup says so.
@@ -62,23 +66,17 @@ class Catalogue {
   const std::vector<std::string>& unlisted() const { return unlisted_; }
 
  private:
-  struct KeyEntry {
-    std::size_t place;                                    // among the keys, in order of adding
-    std::unordered_map<std::string, std::size_t> values;  // by folded name: place in values_
-  };
-  const KeyEntry* Find(RegHandle root, std::string_view key) const;
+  const CatalogueKey* Find(RegHandle root, std::string_view key) const;
+  const CatalogueValue* FindValue(const CatalogueKey& key, std::string_view name) const;
 
   std::vector<CatalogueValue> values_;
-  std::vector<std::size_t> key_places_;  // each value's key's place
-  // By root and key as the registry compares them (FoldRegName): a machine with thousands of
-  // device instances lists tens of thousands of values below paths that differ only at the end.
-  std::unordered_map<std::string, KeyEntry> keys_;
+  std::vector<CatalogueKey> keys_;
+  // Places in keys_ by a hash of root and key as the registry compares them: a machine with
+  // thousands of device instances lists tens of thousands of values below paths that differ only
+  // at the end. Looked up without a copy of the key, as a backup looks up every key it reads.
+  std::unordered_multimap<std::size_t, std::size_t> key_index_;
   std::vector<std::string> unlisted_;
 };
-
-// A key as one string that no other spelling of it, to the registry, differs from: the key of a
-// hash table of keys.
-std::string FoldedKey(RegHandle root, std::string_view key);
 
 // Builds the catalogue from the registry as it is now: device instances come and go, so it is made
 // afresh for every use.

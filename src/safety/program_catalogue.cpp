@@ -8,6 +8,7 @@ namespace {
 
 Catalogue CatalogueOf(settings::WriteTargets& where) {
   Catalogue catalogue;
+  catalogue.Reserve(where.targets.size());
   for (settings::WriteTarget& target : where.targets) {
     const ValueType type =
         target.value->type == settings::Type::Text ? ValueType::kText : ValueType::kDword;

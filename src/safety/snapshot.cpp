@@ -1,8 +1,9 @@
 #include "safety/snapshot.h"
 
 #include <algorithm>
+#include <optional>
+#include <span>
 #include <string>
-#include <unordered_map>
 
 #include "registry/cp1252.h"
 #include "registry/registry_util.h"
@@ -15,13 +16,6 @@ std::string Unread(const std::string& what, RegStatus status) {
   return what + " (error " + std::to_string(static_cast<int>(status)) + ")";
 }
 
-void AddValue(RegFileOperation op, RegFileOperation::Kind kind, std::string name,
-              std::vector<RegFileOperation>* out) {
-  op.kind = kind;
-  op.name = std::move(name);
-  out->push_back(std::move(op));
-}
-
 // The key's values, or why they could not be listed (kErrorFileNotFound: the key is not there).
 RegStatus ListKey(RegistryApi& api, const CatalogueKey& entry,
                   std::vector<NamedRegValue>* present) {
@@ -30,64 +24,68 @@ RegStatus ListKey(RegistryApi& api, const CatalogueKey& entry,
   return status == kErrorSuccess ? ListValues(api, key.get(), present) : status;
 }
 
-void SnapshotKey(RegistryApi& api, const CatalogueKey& entry, const ListedKey* read,
-                 SettingsSnapshot* snapshot) {
+// Appends the value's operation: its setting where the key holds it, its deletion where not.
+// `present` is the key's listing, whose values are taken as they are used.
+void AddValue(const RegFileOperation& section, const std::string& name,
+              std::vector<NamedRegValue>& present, std::vector<RegFileOperation>* out) {
+  RegFileOperation op = section;
+  const auto found = std::find_if(present.begin(), present.end(), [&](const NamedRegValue& p) {
+    return RegNamesEqual(p.name, name);
+  });
+  if (found == present.end()) {
+    op.kind = RegFileOperation::Kind::kDeleteValue;
+    op.name = name;
+    out->push_back(std::move(op));
+    return;
+  }
+  op.kind = RegFileOperation::Kind::kSetValue;
+  op.name = std::move(found->name);
+  op.type = found->value.type;
+  op.data = std::move(found->value.data);
+  present.erase(found);
+  out->push_back(std::move(op));
+}
+
+void SnapshotKey(RegistryApi& api, const Catalogue& catalogue, const CatalogueKey& entry,
+                 ListedKey* read, SettingsSnapshot* snapshot) {
   const std::string lies = api.IsWow64View() ? Wow64Spelling(entry.root, entry.key) : entry.key;
-  const std::string shown = RegFileKeyName(entry.root, lies);
   if (!RegFileCanCarry(entry.key)) {
-    snapshot->unread.push_back(shown +
+    snapshot->unread.push_back(RegFileKeyName(entry.root, lies) +
                                " (its name holds a line break, which a .reg file cannot carry)");
     return;
   }
-  std::vector<RegFileOperation>* out = &snapshot->operations;
-  RegFileOperation section;
-  section.root = entry.root;
-  section.key = lies;
   // Each value is read with the listing that finds it, under the registry's own spelling of its
   // name, so a key costs one call per value it holds.
   std::vector<NamedRegValue> listed;
   const RegStatus status = read ? read->status : ListKey(api, entry, &listed);
-  const std::vector<NamedRegValue>& present = read ? read->values : listed;
-  if (status == kErrorFileNotFound) {
-    out->push_back(section);
-    for (const std::string& name : entry.names)
-      AddValue(section, RegFileOperation::Kind::kDeleteValue, name, out);
+  std::vector<NamedRegValue>& present = read ? read->values : listed;
+  if (status != kErrorSuccess && status != kErrorFileNotFound) {
+    snapshot->unread.push_back(Unread(RegFileKeyName(entry.root, lies), status));
     return;
   }
-  if (status != kErrorSuccess) {
-    snapshot->unread.push_back(Unread(shown, status));
-    return;
-  }
-  out->push_back(section);
-  for (const std::string& name : entry.names) {
-    const auto found = std::find_if(present.begin(), present.end(), [&](const NamedRegValue& p) {
-      return RegNamesEqual(p.name, name);
-    });
-    if (found == present.end()) {
-      AddValue(section, RegFileOperation::Kind::kDeleteValue, name, out);
-      continue;
-    }
-    RegFileOperation set = section;
-    set.type = found->value.type;
-    set.data = found->value.data;
-    AddValue(std::move(set), RegFileOperation::Kind::kSetValue, found->name, out);
-  }
+  // A key that is not there keeps its section, and each of its values is a deletion.
+  RegFileOperation section;
+  section.root = entry.root;
+  section.key = lies;
+  snapshot->operations.push_back(section);
+  for (const std::size_t place : entry.values)
+    AddValue(section, catalogue.values()[place].name, present, &snapshot->operations);
 }
 
 }  // namespace
 
-SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue,
-                          std::span<const ListedKey> read) {
-  std::unordered_map<std::string, const ListedKey*> index;
-  for (const ListedKey& key : read) index.emplace(FoldedKey(key.root, key.key), &key);
+SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue, std::span<ListedKey> read) {
+  const std::vector<CatalogueKey>& keys = catalogue.keys();
+  std::vector<ListedKey*> read_at(keys.size(), nullptr);
+  for (ListedKey& key : read) {
+    const std::optional<std::size_t> place = catalogue.KeyPlace(key.root, key.key);
+    if (place && !read_at[*place]) read_at[*place] = &key;
+  }
   SettingsSnapshot snapshot;
   snapshot.unread = catalogue.unlisted();
-  const std::vector<CatalogueKey> keys = catalogue.ByKey();
   snapshot.operations.reserve(keys.size() + catalogue.size());
-  for (const CatalogueKey& key : keys) {
-    const auto found = index.find(FoldedKey(key.root, key.key));
-    SnapshotKey(api, key, found == index.end() ? nullptr : found->second, &snapshot);
-  }
+  for (std::size_t i = 0; i < keys.size(); ++i)
+    SnapshotKey(api, catalogue, keys[i], read_at[i], &snapshot);
   return snapshot;
 }
 

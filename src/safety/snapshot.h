@@ -30,9 +30,10 @@ struct SettingsSnapshot {
 
 // Keys in catalogue order, each with its values in catalogue order, under the registry's own
 // spelling of a value's name where the value exists. A key found in `read` is taken as read
-// there, by the walk that found it a moment before, and is not opened again.
+// there, by the walk that found it a moment before, and is not opened again; the snapshot takes
+// the values it records out of it.
 SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue,
-                          std::span<const ListedKey> read = {});
+                          std::span<ListedKey> read = {});
 
 // How many values the operations set or delete.
 std::size_t CountValues(const std::vector<RegFileOperation>& operations);

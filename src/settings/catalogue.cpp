@@ -71,6 +71,21 @@ ListedKey ReadDriverData(RegistryApi& api, RegHandle classKey, const std::string
   return read;
 }
 
+// How many keys the value is written to.
+std::size_t KeysOf(const Value& value, std::size_t instances, std::size_t marked) {
+  switch (value.where) {
+    case Where::Plain:
+      return 1;
+    case Where::FanOut:
+      return instances;
+    case Where::PlainThenFanOut:
+      return 1 + instances;
+    case Where::MarkedDriverKeys:
+      return marked;
+  }
+  return 0;
+}
+
 }  // namespace
 
 WriteTargets AllWriteTargets(RegistryApi& api, DeviceKeys devices) {
@@ -96,6 +111,9 @@ WriteTargets AllWriteTargets(RegistryApi& api, DeviceKeys devices) {
             marked.push_back(path);
           }),
       "the media driver keys of the closed captions", &out);
+  std::size_t count = 0;
+  for (const Value* value : kWritten) count += KeysOf(*value, instances.size(), marked.size());
+  out.targets.reserve(count);  // tens of thousands on a large machine: not copied as they grow
   for (const Value* value : kWritten) {
     if (value->where == Where::Plain || value->where == Where::PlainThenFanOut)
       out.targets.push_back({value->key, value});
