@@ -89,7 +89,8 @@ bool StartsWith(const std::string& text, const std::string& start) {
 std::vector<std::string> CatalogueKeys() {
   Win32Registry registry;
   std::vector<std::string> keys;
-  for (const CatalogueKey& key : ProgramCatalogue(registry).ByKey()) {
+  const Catalogue catalogue = ProgramCatalogue(registry);
+  for (const CatalogueKey& key : catalogue.keys()) {
     const bool device = StartsWith(key.key, std::string(bench::kMediaClass) + "\\") ||
                         StartsWith(key.key, "System\\CurrentControlSet\\Services\\Class\\") ||
                         StartsWith(key.key, "System\\CurrentControlSet\\Control\\Class\\");
