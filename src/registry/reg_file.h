@@ -66,6 +66,27 @@ std::string FormatRegFile(const std::vector<RegFileOperation>& operations,
                           RegFileEncoding encoding = RegFileEncoding::kUnicode,
                           const std::vector<std::string>& comments = {});
 
+// Writes a .reg file one section and one value at a time, as FormatRegFile writes operations, for
+// a file made straight from what is read. Throws as FormatRegFile does.
+class RegFileWriter {
+ public:
+  explicit RegFileWriter(RegFileEncoding encoding, std::size_t size_hint = 0);
+
+  // Opens the key's section ("[-...]" for a deletion); the values that follow are its values.
+  void Section(RegHandle root, std::string_view key, bool deleted = false);
+  void SetValue(std::string_view name, RegType type, const std::vector<std::uint8_t>& data);
+  void DeleteValue(std::string_view name);
+
+  // The file: the header, each comment on a line of its own, then the sections.
+  std::string Finish(const std::vector<std::string>& comments = {});
+
+ private:
+  std::size_t ValueStart(std::string_view name);
+
+  bool unicode_;
+  std::string body_;
+};
+
 // True when a .reg file can name this key or value: a name with a line break would end its line.
 bool RegFileCanCarry(std::string_view name);
 
@@ -78,6 +99,6 @@ std::string OneLine(std::string_view text);
 std::string DumpRegFile(RegistryApi& api, RegHandle root, const std::string& path);
 
 // "HKEY_LOCAL_MACHINE\path" or "HKEY_CURRENT_USER\path", as a file names a key.
-std::string RegFileKeyName(RegHandle root, const std::string& key);
+std::string RegFileKeyName(RegHandle root, std::string_view key);
 
 }  // namespace quellon

@@ -119,15 +119,21 @@ std::vector<std::uint8_t> Utf16ToCp1252(const std::vector<std::uint8_t>& data, s
   return out;
 }
 
-std::string EncodeUtf16(std::string_view text, std::string_view prefix) {
+void AppendUtf16(std::string_view text, std::string* out) {
   // Sized once: a backup's text is over a megabyte.
-  std::string out(prefix.size() + text.size() * 2, '\0');
-  char* at = out.data() + prefix.copy(out.data(), prefix.size());
+  const std::size_t start = out->size();
+  out->resize(start + text.size() * 2);
+  char* at = out->data() + start;
   for (const char c : text) {
     const char32_t ch = Cp1252ToUnicode(static_cast<unsigned char>(c));
     *at++ = static_cast<char>(ch & 0xFF);
     *at++ = static_cast<char>(ch >> 8);
   }
+}
+
+std::string EncodeUtf16(std::string_view text) {
+  std::string out;
+  AppendUtf16(text, &out);
   return out;
 }
 

@@ -18,8 +18,9 @@ std::vector<std::string> DecodeLines(std::string_view contents);
 // a character Windows-1252 cannot hold.
 std::vector<std::uint8_t> Utf16ToCp1252(const std::vector<std::uint8_t>& data, std::size_t line);
 
-// Windows-1252 text or string data as UTF-16LE code units (two bytes each), after `prefix`.
-std::string EncodeUtf16(std::string_view text, std::string_view prefix = {});
+// Windows-1252 text or string data as UTF-16LE code units (two bytes each).
+std::string EncodeUtf16(std::string_view text);
+void AppendUtf16(std::string_view text, std::string* out);
 std::vector<std::uint8_t> Cp1252ToUtf16(const std::vector<std::uint8_t>& data);
 
 }  // namespace quellon::regfile

@@ -15,7 +15,7 @@ constexpr const char* kLineEnd = "\r\n";
 // closing backslash, is longer than 80 characters; broken lines go on after two blanks.
 constexpr std::size_t kWrapColumn = 77;
 
-bool HasLineBreak(const std::string& text) {
+bool HasLineBreak(std::string_view text) {
   return !RegFileCanCarry(text);
 }
 
@@ -30,9 +30,9 @@ void AppendQuoted(std::string_view text, std::string* out) {
 
 // Data that reads back unchanged from the "text" form: one terminating zero, no other, and no
 // line break inside.
-bool FitsQuotedForm(const RegFileOperation& value) {
-  if (value.type != kRegSz || value.data.empty() || value.data.back() != 0) return false;
-  return std::none_of(value.data.begin(), value.data.end() - 1,
+bool FitsQuotedForm(RegType type, const std::vector<std::uint8_t>& data) {
+  if (type != kRegSz || data.empty() || data.back() != 0) return false;
+  return std::none_of(data.begin(), data.end() - 1,
                       [](std::uint8_t b) { return b == 0 || b == '\r' || b == '\n'; });
 }
 
@@ -62,84 +62,6 @@ void AppendHex(RegType type, const std::vector<std::uint8_t>& data, std::size_t 
     }
   }
 }
-
-// Builds the file as Windows-1252 text; a Unicode file is encoded as UTF-16 at the end, with its
-// string data in hex form as UTF-16 already.
-class Writer {
- public:
-  Writer(RegFileEncoding encoding, std::size_t size_hint)
-      : unicode_(encoding == RegFileEncoding::kUnicode) {
-    text_.reserve(size_hint);
-    text_ = unicode_ ? "Windows Registry Editor Version 5.00" : "REGEDIT4";
-    text_ += kLineEnd;
-  }
-
-  void Comment(const std::string& text) {
-    text_ += "; ";
-    text_ += OneLine(text);
-    text_ += kLineEnd;
-  }
-
-  void Add(const RegFileOperation& op) {
-    if (!op.is_value()) {
-      Section(op, op.kind == RegFileOperation::Kind::kDeleteKey);
-      return;
-    }
-    if (!section_ || section_->root != op.root || section_->key != op.key) Section(op, false);
-    AppendValueLine(op);
-    text_ += kLineEnd;
-  }
-
-  std::string Finish() {
-    text_ += kLineEnd;
-    return unicode_ ? regfile::EncodeUtf16(text_, "\xFF\xFE") : std::move(text_);
-  }
-
- private:
-  void Section(const RegFileOperation& op, bool deleted) {
-    const std::string name = RegFileKeyName(op.root, op.key);
-    if (HasLineBreak(name))
-      throw RegistryError(kErrorInvalidData, "The key name '" + name + "' holds a line break");
-    text_ += kLineEnd;
-    text_ += deleted ? "[-" : "[";
-    text_ += name;
-    text_ += "]";
-    text_ += kLineEnd;
-    section_ = deleted ? nullptr : &op;
-  }
-
-  // The line is built in place: a backup writes tens of thousands of them.
-  void AppendValueLine(const RegFileOperation& op) {
-    if (HasLineBreak(op.name)) {
-      throw RegistryError(kErrorInvalidData, "The value name '" + op.name + "' holds a line break");
-    }
-    const std::size_t line_start = text_.size();
-    if (op.name.empty()) {
-      text_ += '@';
-    } else {
-      AppendQuoted(op.name, &text_);
-    }
-    text_ += '=';
-    if (op.kind == RegFileOperation::Kind::kDeleteValue) {
-      text_ += '-';
-    } else if (FitsQuotedForm(op)) {
-      AppendQuoted(TextFromData(op.data), &text_);
-    } else if (op.type == kRegDword && op.data.size() == 4) {
-      char digits[16];
-      std::snprintf(digits, sizeof digits, "dword:%08x",
-                    static_cast<unsigned>(DwordFromBytes(op.data.data())));
-      text_ += digits;
-    } else if (unicode_ && IsStringType(op.type)) {
-      AppendHex(op.type, regfile::Cp1252ToUtf16(op.data), line_start, &text_);
-    } else {
-      AppendHex(op.type, op.data, line_start, &text_);
-    }
-  }
-
-  bool unicode_;
-  std::string text_;
-  const RegFileOperation* section_ = nullptr;
-};
 
 // About the size of the text, so that a large file is not copied as it grows.
 std::size_t ExpectedSize(const std::vector<RegFileOperation>& operations,
@@ -190,7 +112,83 @@ void CollectKey(RegistryApi& api, RegHandle root, RegHandle parent, const std::s
 
 }  // namespace
 
-std::string RegFileKeyName(RegHandle root, const std::string& key) {
+// The body is Windows-1252 text; a Unicode file is encoded as UTF-16 at the end, with its string
+// data in hex form as UTF-16 already.
+RegFileWriter::RegFileWriter(RegFileEncoding encoding, std::size_t size_hint)
+    : unicode_(encoding == RegFileEncoding::kUnicode) {
+  body_.reserve(size_hint);
+}
+
+void RegFileWriter::Section(RegHandle root, std::string_view key, bool deleted) {
+  const std::string name = RegFileKeyName(root, key);
+  if (HasLineBreak(name))
+    throw RegistryError(kErrorInvalidData, "The key name '" + name + "' holds a line break");
+  body_ += kLineEnd;
+  body_ += deleted ? "[-" : "[";
+  body_ += name;
+  body_ += "]";
+  body_ += kLineEnd;
+}
+
+// Starts the value's line, built in place: a backup writes tens of thousands of them.
+std::size_t RegFileWriter::ValueStart(std::string_view name) {
+  if (HasLineBreak(name)) {
+    throw RegistryError(kErrorInvalidData,
+                        "The value name '" + std::string(name) + "' holds a line break");
+  }
+  const std::size_t line_start = body_.size();
+  if (name.empty()) {
+    body_ += '@';
+  } else {
+    AppendQuoted(name, &body_);
+  }
+  body_ += '=';
+  return line_start;
+}
+
+void RegFileWriter::DeleteValue(std::string_view name) {
+  ValueStart(name);
+  body_ += '-';
+  body_ += kLineEnd;
+}
+
+void RegFileWriter::SetValue(std::string_view name, RegType type,
+                             const std::vector<std::uint8_t>& data) {
+  const std::size_t line_start = ValueStart(name);
+  if (FitsQuotedForm(type, data)) {
+    AppendQuoted(TextFromData(data), &body_);
+  } else if (type == kRegDword && data.size() == 4) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "dword:%08x",
+                  static_cast<unsigned>(DwordFromBytes(data.data())));
+    body_ += digits;
+  } else if (unicode_ && IsStringType(type)) {
+    AppendHex(type, regfile::Cp1252ToUtf16(data), line_start, &body_);
+  } else {
+    AppendHex(type, data, line_start, &body_);
+  }
+  body_ += kLineEnd;
+}
+
+std::string RegFileWriter::Finish(const std::vector<std::string>& comments) {
+  std::string head = unicode_ ? "Windows Registry Editor Version 5.00" : "REGEDIT4";
+  head += kLineEnd;
+  for (const std::string& comment : comments) {
+    head += "; ";
+    head += OneLine(comment);
+    head += kLineEnd;
+  }
+  body_ += kLineEnd;
+  if (!unicode_) return head + body_;
+  std::string file;
+  file.reserve(2 + 2 * (head.size() + body_.size()));
+  file = "\xFF\xFE";
+  regfile::AppendUtf16(head, &file);
+  regfile::AppendUtf16(body_, &file);
+  return file;
+}
+
+std::string RegFileKeyName(RegHandle root, std::string_view key) {
   std::string name;
   if (root == kHkeyLocalMachine) {
     name = "HKEY_LOCAL_MACHINE";
@@ -200,7 +198,11 @@ std::string RegFileKeyName(RegHandle root, const std::string& key) {
     throw RegistryError(kErrorInvalidParameter,
                         "Only HKEY_LOCAL_MACHINE and HKEY_CURRENT_USER can be written out");
   }
-  return key.empty() ? name : name + "\\" + key;
+  if (!key.empty()) {
+    name += '\\';
+    name += key;
+  }
+  return name;
 }
 
 bool RegFileCanCarry(std::string_view name) {
@@ -223,10 +225,26 @@ std::string OneLine(std::string_view text) {
 
 std::string FormatRegFile(const std::vector<RegFileOperation>& operations, RegFileEncoding encoding,
                           const std::vector<std::string>& comments) {
-  Writer writer(encoding, ExpectedSize(operations, comments));
-  for (const std::string& comment : comments) writer.Comment(comment);
-  for (const RegFileOperation& op : operations) writer.Add(op);
-  return writer.Finish();
+  RegFileWriter writer(encoding, ExpectedSize(operations, comments));
+  const RegFileOperation* section = nullptr;  // the operation that opened the section
+  for (const RegFileOperation& op : operations) {
+    if (!op.is_value()) {
+      const bool deleted = op.kind == RegFileOperation::Kind::kDeleteKey;
+      writer.Section(op.root, op.key, deleted);
+      section = deleted ? nullptr : &op;
+      continue;
+    }
+    if (!section || section->root != op.root || section->key != op.key) {
+      writer.Section(op.root, op.key);
+      section = &op;
+    }
+    if (op.kind == RegFileOperation::Kind::kDeleteValue) {
+      writer.DeleteValue(op.name);
+    } else {
+      writer.SetValue(op.name, op.type, op.data);
+    }
+  }
+  return writer.Finish(comments);
 }
 
 std::string DumpRegFile(RegistryApi& api, RegHandle root, const std::string& path) {

@@ -25,9 +25,10 @@ Catalogue ProgramCatalogue(RegistryApi& api) {
   return CatalogueOf(where);
 }
 
-SettingsSnapshot ProgramSnapshot(RegistryApi& api) {
+std::string ProgramSnapshotFile(RegistryApi& api, RegFileEncoding encoding,
+                                std::vector<std::string> first) {
   settings::WriteTargets where = settings::AllWriteTargets(api, settings::DeviceKeys::kFindAndRead);
-  return Snapshot(api, CatalogueOf(where), where.read);
+  return SnapshotFile(api, CatalogueOf(where), where.read, encoding, std::move(first));
 }
 
 }  // namespace quellon

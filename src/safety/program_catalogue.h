@@ -13,8 +13,10 @@ namespace quellon {
 // whose listing fails part-way keeps what it found and notes the rest (Catalogue::unlisted).
 Catalogue ProgramCatalogue(RegistryApi& api);
 
-// The program's catalogue and the state of its values in one walk: each device key is read by
-// the walk that finds it, and no key is opened twice.
-SettingsSnapshot ProgramSnapshot(RegistryApi& api);
+// The program's catalogue and the state of its values in one walk, as a .reg file: each device
+// key is read by the walk that finds it, and no key is opened twice. The text of the snapshot of
+// ProgramCatalogue, with the comments `first` at its head.
+std::string ProgramSnapshotFile(RegistryApi& api, RegFileEncoding encoding,
+                                std::vector<std::string> first = {});
 
 }  // namespace quellon

@@ -35,6 +35,11 @@ struct SettingsSnapshot {
 SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue,
                           std::span<ListedKey> read = {});
 
+// The snapshot's .reg file, written as each key is read, without the operations in between: the
+// text of Snapshot(api, catalogue, read).File(encoding, first).
+std::string SnapshotFile(RegistryApi& api, const Catalogue& catalogue, std::span<ListedKey> read,
+                         RegFileEncoding encoding, std::vector<std::string> first = {});
+
 // How many values the operations set or delete.
 std::size_t CountValues(const std::vector<RegFileOperation>& operations);
 

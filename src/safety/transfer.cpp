@@ -169,14 +169,15 @@ TransferReport BackUpAndApply(RegistryApi& api, const Catalogue& catalogue, Back
 
 namespace {
 
-// The snapshot as a backup file; `read` makes it and may throw RegistryError.
+// The snapshot as a backup file; `read` writes its text below the comments it is given and may
+// throw RegistryError.
 template <class Read>
 std::string WriteBackup(Read read, BackupStore& backups, std::optional<BackupReason> reason) {
   std::string contents;
   std::vector<std::string> first;
   if (reason) first.push_back(BackupReasonComment(*reason));
   try {
-    contents = read().File(RegFileEncoding::kUnicode, std::move(first));
+    contents = read(std::move(first));
   } catch (const RegistryError& e) {
     throw BackupFailed(std::string(e.what()) + ".");
   }
@@ -191,12 +192,20 @@ std::string WriteBackup(Read read, BackupStore& backups, std::optional<BackupRea
 
 std::string TakeBackup(RegistryApi& api, const Catalogue& catalogue, BackupStore& backups,
                        std::optional<BackupReason> reason) {
-  return WriteBackup([&] { return Snapshot(api, catalogue); }, backups, reason);
+  return WriteBackup(
+      [&](std::vector<std::string> first) {
+        return SnapshotFile(api, catalogue, {}, RegFileEncoding::kUnicode, std::move(first));
+      },
+      backups, reason);
 }
 
 std::string TakeProgramBackup(RegistryApi& api, FileSystem& files, BackupReason reason) {
   BackupStore backups(files);
-  return WriteBackup([&] { return ProgramSnapshot(api); }, backups, reason);
+  return WriteBackup(
+      [&](std::vector<std::string> first) {
+        return ProgramSnapshotFile(api, RegFileEncoding::kUnicode, std::move(first));
+      },
+      backups, reason);
 }
 
 ExportReport ExportSettings(RegistryApi& api, const Catalogue& catalogue, FileSystem& files,

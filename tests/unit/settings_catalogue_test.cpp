@@ -105,12 +105,12 @@ class OpenCounter : public ForwardingRegistry {
   std::map<RegHandle, std::string> paths_;
 };
 
-TEST(ProgramSnapshot, ReadsEachDeviceKeyOnceInTheWalkThatFindsIt) {
+TEST(ProgramSnapshotFile, ReadsEachDeviceKeyOnceInTheWalkThatFindsIt) {
   MemoryRegistry registry;
   SeedDeviceKeys(registry);
   OpenCounter counted(registry);
 
-  const std::string walked = ProgramSnapshot(counted).File(RegFileEncoding::kRegedit4);
+  const std::string walked = ProgramSnapshotFile(counted, RegFileEncoding::kRegedit4);
 
   EXPECT_EQ(Snapshot(registry, ProgramCatalogue(registry)).File(RegFileEncoding::kRegedit4),
             walked);
