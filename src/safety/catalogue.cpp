@@ -14,17 +14,31 @@ std::size_t KeyHash(RegHandle root, std::string_view key) {
 
 }  // namespace
 
-void Catalogue::Add(RegHandle root, std::string key, std::string name, ValueType type) {
+Catalogue::Catalogue(const Catalogue& other) : unlisted_(other.unlisted_) {
+  Reserve(other.size());
+  for (const CatalogueValue& value : other.values_)
+    Add(value.root, value.key, value.name, value.type);
+}
+
+Catalogue& Catalogue::operator=(const Catalogue& other) {
+  if (this != &other) *this = Catalogue(other);
+  return *this;
+}
+
+void Catalogue::Add(RegHandle root, std::string_view key, std::string name, ValueType type) {
   std::optional<std::size_t> place = KeyPlace(root, key);
   if (place && FindValue(keys_[*place], name)) return;
   if (!place) {
     place = keys_.size();
     key_index_.emplace(KeyHash(root, key), *place);
-    keys_.push_back({root, key, {}});
+    keys_.push_back({root, std::string(key), {}});
   }
+  CatalogueKey& entry = keys_[*place];
   // A key holds a few of the program's values, so they are looked through one by one.
-  keys_[*place].values.push_back(values_.size());
-  values_.push_back({root, std::move(key), std::move(name), type});
+  entry.values.push_back(values_.size());
+  const std::string_view spelt =
+      key == entry.key ? std::string_view(entry.key) : spellings_.emplace_back(key);
+  values_.push_back({root, spelt, std::move(name), type});
 }
 
 std::optional<std::size_t> Catalogue::KeyPlace(RegHandle root, std::string_view key) const {

@@ -6,6 +6,7 @@
 // without regard to case.
 
 #include <cstddef>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,8 +27,8 @@ enum class ValueType {
 
 struct CatalogueValue {
   RegHandle root = kNoKey;
-  std::string key;   // below the root, spelt as the program spells it
-  std::string name;  // "" is the default value
+  std::string_view key;  // below the root, spelt as the program spells it; the catalogue's own
+  std::string name;      // "" is the default value
   ValueType type = ValueType::kAny;
 };
 
@@ -38,12 +39,21 @@ struct CatalogueKey {
   std::vector<std::size_t> values;  // places in Catalogue::values(), in the order of adding
 };
 
+// Holds each key once, however many values it has: a machine with thousands of device instances
+// has tens of thousands of values. Its values point into it, so a copy is made by adding them anew.
 class Catalogue {
  public:
+  Catalogue() = default;
+  Catalogue(const Catalogue& other);
+  Catalogue(Catalogue&&) = default;
+  Catalogue& operator=(const Catalogue& other);
+  Catalogue& operator=(Catalogue&&) = default;
+
   // Room for this many values, so that a large catalogue is not copied as it grows.
   void Reserve(std::size_t values) { values_.reserve(values); }
   // A value already listed, in any letter case, is not listed again.
-  void Add(RegHandle root, std::string key, std::string name, ValueType type = ValueType::kAny);
+  void Add(RegHandle root, std::string_view key, std::string name,
+           ValueType type = ValueType::kAny);
 
   bool Contains(RegHandle root, std::string_view key, std::string_view name) const;
   // What the program writes into the value; nothing for a value outside the catalogue.
@@ -56,7 +66,7 @@ class Catalogue {
   const std::vector<CatalogueValue>& values() const { return values_; }
   std::size_t size() const { return values_.size(); }
   // The keys in the order of their first value.
-  const std::vector<CatalogueKey>& keys() const { return keys_; }
+  const std::deque<CatalogueKey>& keys() const { return keys_; }
   // The key's place in keys(), if the catalogue has it.
   std::optional<std::size_t> KeyPlace(RegHandle root, std::string_view key) const;
 
@@ -70,7 +80,8 @@ class Catalogue {
   const CatalogueValue* FindValue(const CatalogueKey& key, std::string_view name) const;
 
   std::vector<CatalogueValue> values_;
-  std::vector<CatalogueKey> keys_;
+  std::deque<CatalogueKey> keys_;      // a deque: the values' views of its keys stay where they are
+  std::deque<std::string> spellings_;  // a key's other spellings, as some of its values spell it
   // Places in keys_ by a hash of root and key as the registry compares them: a machine with
   // thousands of device instances lists tens of thousands of values below paths that differ only
   // at the end. Looked up without a copy of the key, as a backup looks up every key it reads.

@@ -12,7 +12,7 @@ Catalogue CatalogueOf(settings::WriteTargets& where) {
   for (settings::WriteTarget& target : where.targets) {
     const ValueType type =
         target.value->type == settings::Type::Text ? ValueType::kText : ValueType::kDword;
-    catalogue.Add(kHkeyLocalMachine, std::move(target.key), target.value->name, type);
+    catalogue.Add(kHkeyLocalMachine, target.key, target.value->name, type);
   }
   for (std::string& what : where.unlisted) catalogue.NoteUnlisted(std::move(what));
   return catalogue;

@@ -1,6 +1,7 @@
 #include "safety/snapshot.h"
 
 #include <algorithm>
+#include <deque>
 #include <optional>
 #include <span>
 #include <string>
@@ -106,7 +107,7 @@ void SnapshotKey(RegistryApi& api, const Catalogue& catalogue, const CatalogueKe
 template <class Sink>
 void SnapshotKeys(RegistryApi& api, const Catalogue& catalogue, std::span<ListedKey> read,
                   std::vector<std::string>* unread, Sink& sink) {
-  const std::vector<CatalogueKey>& keys = catalogue.keys();
+  const std::deque<CatalogueKey>& keys = catalogue.keys();
   std::vector<ListedKey*> read_at(keys.size(), nullptr);
   for (ListedKey& key : read) {
     const std::optional<std::size_t> place = catalogue.KeyPlace(key.root, key.key);

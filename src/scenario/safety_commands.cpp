@@ -126,7 +126,8 @@ void PrintCatalogue(Driver& driver, const ScriptCatalogue& catalogue, std::ostre
   const Catalogue made = catalogue.Make(driver.ProgramFaults());
   out << "catalogue " << made.size() << (made.size() == 1 ? " value" : " values") << "\n";
   for (const CatalogueValue& value : made.values()) {
-    const std::string key = value.root == kHkeyCurrentUser ? "HKCU\\" + value.key : value.key;
+    const std::string key =
+        (value.root == kHkeyCurrentUser ? "HKCU\\" : "") + std::string(value.key);
     out << "value " << key << " " << Quote(value.name) << "\n";
   }
 }

@@ -91,7 +91,7 @@ std::size_t KeysOf(const Value& value, std::size_t instances, std::size_t marked
 WriteTargets AllWriteTargets(RegistryApi& api, DeviceKeys devices) {
   WriteTargets out;
   const bool reading = devices == DeviceKeys::kFindAndRead;
-  std::vector<std::string> instances;
+  std::vector<std::string_view> instances;
   NoteUnlisted(
       ForEachFanOutInstance(api,
                             [&](RegHandle classKey, const std::string& instance) {
@@ -99,16 +99,16 @@ WriteTargets AllWriteTargets(RegistryApi& api, DeviceKeys devices) {
                                   std::string(keys::kMediaClass) + "\\" + instance + "\\DriverData";
                               if (reading)
                                 out.read.push_back(ReadDriverData(api, classKey, instance, path));
-                              instances.push_back(std::move(path));
+                              instances.push_back(out.keys.emplace_back(std::move(path)));
                             }),
       "the device instances below HKEY_LOCAL_MACHINE\\" + std::string(keys::kMediaClass), &out);
-  std::vector<std::string> marked;
+  std::vector<std::string_view> marked;
   NoteUnlisted(
       ForEachMarkedDriverKey(
           api,
           [&](RegHandle, const std::string& path, const std::vector<NamedRegValue>& values) {
             if (reading) out.read.push_back({kHkeyLocalMachine, path, kErrorSuccess, values});
-            marked.push_back(path);
+            marked.push_back(out.keys.emplace_back(path));
           }),
       "the media driver keys of the closed captions", &out);
   std::size_t count = 0;
@@ -118,9 +118,9 @@ WriteTargets AllWriteTargets(RegistryApi& api, DeviceKeys devices) {
     if (value->where == Where::Plain || value->where == Where::PlainThenFanOut)
       out.targets.push_back({value->key, value});
     if (value->where == Where::FanOut || value->where == Where::PlainThenFanOut)
-      for (const std::string& key : instances) out.targets.push_back({key, value});
+      for (const std::string_view key : instances) out.targets.push_back({key, value});
     if (value->where == Where::MarkedDriverKeys)
-      for (const std::string& key : marked) out.targets.push_back({key, value});
+      for (const std::string_view key : marked) out.targets.push_back({key, value});
   }
   return out;
 }

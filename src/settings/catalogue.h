@@ -4,8 +4,10 @@
 // for that value on every device instance below MediaClassKey, the closed-caption flag for every
 // media driver key that carries its marker. Some keys appear in two spellings of one key.
 
+#include <deque>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "registry/registry_util.h"
@@ -18,11 +20,18 @@ std::span<const Value* const> WrittenValues();
 
 // One key a written value goes to on this machine, below HKEY_LOCAL_MACHINE.
 struct WriteTarget {
-  std::string key;  // spelt as the save spells it
+  std::string_view key;  // spelt as the save spells it; the value's own or WriteTargets::keys
   const Value* value;
 };
 
+// Holds each device key once, however many values go there; the targets point into it, so it is
+// moved, never copied.
 struct WriteTargets {
+  WriteTargets() = default;
+  WriteTargets(WriteTargets&&) = default;
+  WriteTargets& operator=(WriteTargets&&) = default;
+
+  std::deque<std::string> keys;      // the device keys the walks found
   std::vector<WriteTarget> targets;  // in the order of WrittenValues()
   // What a walk could not list ("the device instances below ... (error 5)"): the targets it
   // would have found there are missing.

@@ -78,7 +78,7 @@ TEST(ProgramCatalogue, ListsExactlyWhatAFullSaveWrites) {
   for (const std::string& seeded : before) written.erase(seeded);
   std::set<std::string> listed;
   for (const CatalogueValue& value : catalogue.values())
-    listed.insert(Lower(value.key + "|" + value.name));
+    listed.insert(Lower(std::string(value.key) + "|" + value.name));
   EXPECT_EQ(written, listed);
   EXPECT_EQ(catalogue.size(), listed.size());  // no value listed twice in another letter case
   EXPECT_TRUE(catalogue.Contains(kHkeyLocalMachine, kClass + "\\0018\\DriverData", "HcwHue"));
