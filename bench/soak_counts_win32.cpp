@@ -1,5 +1,6 @@
 #include "soak_counts_win32.h"
 
+#include <malloc.h>  // _get_heap_handle
 #include <windows.h>
 
 #include <string>
@@ -53,18 +54,24 @@ void UserObjects(long* windows, long* menus) {
   }
 }
 
-void Heaps(std::size_t* bytes, long* blocks) {
+void Heaps(Counts* c) {
   std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 16);
   heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
+  // The C runtime (msvcrt) allocates from a heap of its own, not from the process heap.
+  const auto runtime = reinterpret_cast<HANDLE>(_get_heap_handle());
   for (HANDLE heap : heaps) {
     if (!HeapLock(heap)) continue;
+    long blocks = 0;
     PROCESS_HEAP_ENTRY entry{};
     while (HeapWalk(heap, &entry)) {
       if (!(entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)) continue;
-      *bytes += entry.cbData;
-      ++*blocks;
+      c->heap_bytes += entry.cbData;
+      ++blocks;
     }
     HeapUnlock(heap);
+    c->heap_blocks += blocks;
+    if (heap == runtime) c->runtime_blocks += blocks;
+    if (heap == GetProcessHeap()) c->process_blocks += blocks;
   }
 }
 
@@ -112,7 +119,7 @@ Counts CountResources() {
   c.handles = KernelHandles();
   c.gdi = GdiObjects();
   UserObjects(&c.windows, &c.menus);
-  Heaps(&c.heap_bytes, &c.heap_blocks);
+  Heaps(&c);
   return c;
 }
 

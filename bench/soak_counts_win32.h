@@ -16,6 +16,12 @@ struct Counts {
   long menus = 0;
   std::size_t heap_bytes = 0;  // in use, over every heap of the process
   long heap_blocks = 0;
+  // Of those blocks, the C runtime's heap's (msvcrt's own: malloc and operator new of the program
+  // and of the stand-in filter) and the process heap's (HeapAlloc of the system's DLLs, such as an
+  // edit control's lines, and COM's task memory). The rest are in heaps of the system's own, such
+  // as that of Wine's DLLs' C runtime (ucrtbase).
+  long runtime_blocks = 0;
+  long process_blocks = 0;
 };
 
 Counts CountResources();

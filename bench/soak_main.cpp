@@ -2,14 +2,16 @@
 // the system registry seeded with the demo machine) goes through CYCLES cycles of "Reset", every
 // tab in turn, six save boxes of the 150/500 page ticked and "Save settings" (with "Set Capture
 // Filter" ticked, as it starts). Every EVERY cycles it counts what the process holds (kernel
-// handles, GDI objects, windows and menus, heap bytes and blocks) and prints it with the time a
-// cycle took since the last count; at the end the first and last counts and their slope per 1,000
-// cycles, and the heap's growth split into what the debug log explains (it grows by design), what
-// the system keeps of the message boxes the saves show, and what is left. The demo's stand-in cards
-// are installed (a capture and an encoder filter for each of the two card families), as a user's
-// machine has cards; "nodevices" leaves them out. With cards, the handles and heap blocks that one
-// bare listing of the two device categories keeps (the system's device enumerator alone, no code of
-// the program) are measured in the same process after the soak, to trace what grows per cycle.
+// handles, GDI objects, windows and menus, heap bytes and blocks, the blocks also by heap: the C
+// runtime's, where the program's own objects live, and the process heap) and prints it with the
+// time a cycle took since the last count; at the end the first and last counts and their slope per
+// 1,000 cycles, and the heap's growth split into what the debug log explains (it grows by design),
+// what the system keeps of the message boxes the saves show, and what is left. The demo's stand-in
+// cards are installed (a capture and an encoder filter for each of the two card families), as a
+// user's machine has cards; "nodevices" leaves them out. With cards, as many bare cycles of the
+// program's calls to the system's device enumerator (no code of the program) are made in the same
+// process after the soak (1,000 at most), and the handles and blocks both gained per cycle are
+// printed side by side, the handles by name.
 //
 // Usage: soak MACHINE.reg CYCLES [EVERY] [nodevices]   (run by bench/run-soak)
 
@@ -29,10 +31,10 @@
 #include <string>
 #include <vector>
 
-#include "bare_registry_win32.h"
 #include "base/win32/handles_win32.h"
 #include "registry/reg_file.h"
 #include "scenario/win32/window_driver_win32.h"
+#include "soak_bare_cycle_win32.h"
 #include "soak_counts_win32.h"
 
 namespace {
@@ -62,13 +64,16 @@ void Cycle(WindowDriver& driver) {
     driver.Click(box);
   driver.Click("Form1.Save");
   static_cast<void>(driver.TakeShown());  // "Settings saved", answered already
+  // The stand-in cards record every value they are given, for the scenarios: taken, it stays small.
+  static_cast<void>(driver.TakeProcamp());
 }
 
 void Print(const Sample& s, double ms_per_cycle) {
   const bench::Counts& c = s.counts;
-  std::printf("%7d %8.1f %8.1f %8ld %6ld %8ld %6ld %10.1f %8ld %8ld\n", s.cycle, s.seconds,
-              ms_per_cycle, c.handles, c.gdi, c.windows, c.menus,
-              static_cast<double>(c.heap_bytes) / 1024, c.heap_blocks, s.memo_lines);
+  std::printf("%7d %8.1f %8.1f %8ld %6ld %8ld %6ld %10.1f %8ld %8ld %8ld %8ld\n", s.cycle,
+              s.seconds, ms_per_cycle, c.handles, c.gdi, c.windows, c.menus,
+              static_cast<double>(c.heap_bytes) / 1024, c.heap_blocks, c.runtime_blocks,
+              c.process_blocks, s.memo_lines);
   std::fflush(stdout);
 }
 
@@ -96,6 +101,12 @@ void Summary(const std::vector<Sample>& samples, const std::vector<double>& cycl
       {"menus", [](const Sample& s) { return double(s.counts.menus); }},
       {"heap KB", [](const Sample& s) { return double(s.counts.heap_bytes) / 1024; }},
       {"heap blocks", [](const Sample& s) { return double(s.counts.heap_blocks); }},
+      {"  runtime's", [](const Sample& s) { return double(s.counts.runtime_blocks); }},
+      {"  process's", [](const Sample& s) { return double(s.counts.process_blocks); }},
+      {"  others'",
+       [](const Sample& s) {
+         return double(s.counts.heap_blocks - s.counts.runtime_blocks - s.counts.process_blocks);
+       }},
       {"log lines", [](const Sample& s) { return double(s.memo_lines); }},
   };
   const std::string from = "cycle " + std::to_string(first.cycle);
@@ -188,9 +199,10 @@ void PrintHeapShares(WindowDriver& driver, const std::vector<Sample>& samples) {
   row("  left", {grown.kb - log.kb - boxes.kb, grown.blocks - log.blocks - boxes.blocks});
 }
 
-// The handles `after` holds that `before` did not, by kind and name, the most frequent first.
-void PrintNewHandles(const char* what, const std::vector<std::string>& before,
-                     const std::vector<std::string>& after) {
+// The handles `after` holds that `before` did not, by kind and name, per cycle of `cycles`, the
+// most frequent first.
+void PrintNewHandles(const std::string& what, const std::vector<std::string>& before,
+                     const std::vector<std::string>& after, int cycles) {
   std::map<std::string, long> grown;
   for (const std::string& name : after) ++grown[name];
   for (const std::string& name : before) --grown[name];
@@ -198,90 +210,44 @@ void PrintNewHandles(const char* what, const std::vector<std::string>& before,
   for (const auto& [name, count] : grown)
     if (count != 0) rows.emplace_back(count, name);
   std::sort(rows.rbegin(), rows.rend());
-  std::printf("%s:%s\n", what, rows.empty() ? " none" : "");
+  std::printf("%s:%s\n", what.c_str(), rows.empty() ? " none" : "");
   for (size_t i = 0; i < rows.size() && i < 8; ++i)
-    std::printf("  %+6ld  %s\n", rows[i].first, rows[i].second.c_str());
+    std::printf("  %+8.2f  %s\n", double(rows[i].first) / cycles, rows[i].second.c_str());
 }
 
-// One listing of the capture and encoder categories as any DirectShow program makes it: the system
-// device enumerator, a class enumerator per category, each moniker's friendly name and class.
-void BareListing() {
-  using quellon::win32::ComPtr;
-  static const GUID kEncoders = {
-      0x19689bf6, 0xc384, 0x48fd, {0xad, 0x51, 0x90, 0xe5, 0x8c, 0x79, 0xf7, 0x0b}};
-  ComPtr<ICreateDevEnum> devices;
-  if (FAILED(CoCreateInstance(CLSID_SystemDeviceEnum, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_ICreateDevEnum,
-                              reinterpret_cast<void**>(devices.GetAddressOf()))))
-    return;
-  for (const GUID& category : {CLSID_VideoInputDeviceCategory, kEncoders}) {
-    ComPtr<IEnumMoniker> monikers;
-    if (devices->CreateClassEnumerator(category, &monikers, 0) != S_OK) continue;
-    for (ComPtr<IMoniker> moniker;
-         monikers->Next(1, moniker.ReleaseAndGetAddressOf(), nullptr) == S_OK;) {
-      ComPtr<IPropertyBag> bag;
-      if (FAILED(moniker->BindToStorage(nullptr, nullptr, IID_IPropertyBag,
-                                        reinterpret_cast<void**>(bag.GetAddressOf()))))
-        continue;
-      for (const wchar_t* property : {L"FriendlyName", L"CLSID"}) {
-        quellon::win32::Variant value;
-        value.ptr()->vt = VT_BSTR;
-        bag->Read(property, value.ptr(), nullptr);
-      }
-    }
-  }
+void PrintPerCycle(const std::string& what, const bench::Counts& from, const bench::Counts& to,
+                   int cycles) {
+  const auto per = [cycles](long a, long b) { return double(b - a) / cycles; };
+  std::printf("%-36s %+8.2f handles %+8.2f runtime %+8.2f process blocks\n", what.c_str(),
+              per(from.handles, to.handles), per(from.runtime_blocks, to.runtime_blocks),
+              per(from.process_blocks, to.process_blocks));
 }
 
-// What the program's handles and heap blocks grew by per cycle, against what one bare listing
-// keeps: where a cycle's growth is a whole number of bare listings, the device enumerator holds it.
-void PrintListingShare(const std::vector<Sample>& samples,
-                       const std::vector<std::string>& first_handles) {
-  constexpr int kListings = 200;
-  PrintNewHandles("\nhandles the program gained after the first count", first_handles,
-                  bench::HandleNames());
-  const std::vector<std::string> names_before = bench::HandleNames();
-  const bench::Counts before = bench::CountResources();
-  for (int i = 0; i < kListings; ++i) BareListing();
-  const bench::Counts after = bench::CountResources();
-  PrintNewHandles("handles 200 bare listings gained", names_before, bench::HandleNames());
-  // A save with "Set Capture Filter" binds the PVR-150/500 capture filter and sets its ProcAmp.
-  const bench::Counts before_passes = bench::CountResources();
-  for (int i = 0; i < kListings; ++i) bench::BareSetCaptureFilter(bench::Loaded{});
-  const bench::Counts after_passes = bench::CountResources();
+// What the program gained per cycle, against what as many bare cycles (its calls to the device
+// enumerator, no code of its own) keep: the same handles by the same names are the enumerator's.
+void PrintDeviceShare(const std::vector<Sample>& samples,
+                      const std::vector<std::string>& first_handles) {
   const Sample& first = samples[std::min<size_t>(1, samples.size() - 1)];
   const Sample& last = samples.back();
-  const double cycles = std::max(1, last.cycle - first.cycle);
-  const double handles = double(after.handles - before.handles) / kListings;
-  const double blocks = double(after.heap_blocks - before.heap_blocks) / kListings;
-  const double pass_handles = double(after_passes.handles - before_passes.handles) / kListings;
-  const double pass_blocks =
-      double(after_passes.heap_blocks - before_passes.heap_blocks) / kListings;
-  // The program's binding puts the filter into its filter graph, made once, for the time it binds.
+  const int cycles = std::max(1, last.cycle - first.cycle);
+  const int bare = std::min(cycles, 1000);
+  PrintNewHandles("\nhandles the program gained per cycle after the first count", first_handles,
+                  bench::HandleNames(), cycles);
+  // The program's graph is made once, at its first binding.
   quellon::win32::ComPtr<IGraphBuilder> graph;
-  CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
-                   reinterpret_cast<void**>(graph.GetAddressOf()));
-  bench::BareSetCaptureFilter(bench::Loaded{}, graph.Get());
-  const bench::Counts before_graph = bench::CountResources();
-  for (int i = 0; i < kListings; ++i) bench::BareSetCaptureFilter(bench::Loaded{}, graph.Get());
-  const bench::Counts after_graph = bench::CountResources();
-  const double graph_handles = double(after_graph.handles - before_graph.handles) / kListings;
-  const double graph_blocks =
-      double(after_graph.heap_blocks - before_graph.heap_blocks) / kListings;
-  const double cycle_handles = double(last.counts.handles - first.counts.handles) / cycles;
-  const double cycle_blocks = double(last.counts.heap_blocks - first.counts.heap_blocks) / cycles;
-  std::printf("\n%-44s %+10.2f handles %+8.2f blocks\n", "per cycle of the program", cycle_handles,
-              cycle_blocks);
-  std::printf("%-44s %+10.2f handles %+8.2f blocks\n",
-              ("per bare listing (" + std::to_string(kListings) + " made)").c_str(), handles,
-              blocks);
-  std::printf("%-44s %+10.2f handles %+8.2f blocks\n",
-              ("per bare ProcAmp pass (" + std::to_string(kListings) + " made)").c_str(),
-              pass_handles, pass_blocks);
-  std::printf("%-44s %+10.2f handles %+8.2f blocks\n", "  the same, through a filter graph",
-              graph_handles, graph_blocks);
-  if (handles > 0) {
-    std::printf("a cycle's handles are %.2f bare listings' worth\n", cycle_handles / handles);
-  }
+  if (FAILED(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_IGraphBuilder,
+                              reinterpret_cast<void**>(graph.GetAddressOf()))))
+    return;
+  bench::BareDeviceCycle(*graph.Get());
+  const std::vector<std::string> names = bench::HandleNames();
+  const bench::Counts before = bench::CountResources();
+  for (int i = 0; i < bare; ++i) bench::BareDeviceCycle(*graph.Get());
+  const bench::Counts after = bench::CountResources();
+  const std::string made = " (" + std::to_string(bare) + " made)";
+  PrintNewHandles("handles per bare cycle" + made, names, bench::HandleNames(), bare);
+  std::printf("\n");
+  PrintPerCycle("per cycle of the program", first.counts, last.counts, cycles);
+  PrintPerCycle("per bare cycle" + made, before, after, bare);
 }
 
 std::string ReadFile(const char* path) {
@@ -303,8 +269,9 @@ int Soak(const std::string& machine, int cycles, int every, bool devices) {
     }
   }
   driver.Start();
-  std::printf("%7s %8s %8s %8s %6s %8s %6s %10s %8s %8s\n", "cycle", "s", "ms/cyc", "handles",
-              "GDI", "windows", "menus", "heap KB", "blocks", "log");
+  std::printf("%7s %8s %8s %8s %6s %8s %6s %10s %8s %8s %8s %8s\n", "cycle", "s", "ms/cyc",
+              "handles", "GDI", "windows", "menus", "heap KB", "blocks", "runtime", "process",
+              "log");
   const double start = Seconds();
   auto count = [&](int cycle, double seconds) {
     return Sample{cycle, seconds, bench::CountResources(),
@@ -321,14 +288,15 @@ int Soak(const std::string& machine, int cycles, int every, bool devices) {
     const double now = Seconds();
     const int done = cycle - samples.back().cycle;
     cycle_ms.push_back(1000 * (now - segment) / done);
+    // Named before the count: the names' own blocks are then in every count after it.
+    if (samples.size() == 1) first_handles = bench::HandleNames();
     samples.push_back(count(cycle, now - start));
-    if (samples.size() == 2) first_handles = bench::HandleNames();
     Print(samples.back(), cycle_ms.back());
     segment = Seconds();  // the counting itself is not a cycle's time
   }
   Summary(samples, cycle_ms);
   PrintHeapShares(driver, samples);
-  if (devices) PrintListingShare(samples, first_handles);
+  if (devices) PrintDeviceShare(samples, first_handles);
   return 0;
 }
 

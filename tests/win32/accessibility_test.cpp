@@ -1,8 +1,8 @@
 // The main window for keyboard and screen-reader users: every control a user can reach tells a
-// screen reader its name and role through MSAA, asked as the system's own tools ask; a save box
-// shows its focus; the disabled transfer buttons point to the window menu; Ctrl+PageDown turns the
-// pages; the device lists show their heading whole; and a change of DPI lays the window out as a
-// start at that DPI does.
+// screen reader its name and role through MSAA, asked as the system's own tools ask, and frees
+// the objects it hands out; a save box shows its focus; the disabled transfer buttons point to the
+// window menu; Ctrl+PageDown turns the pages; the device lists show their heading whole; and a
+// change of DPI lays the window out as a start at that DPI does.
 //
 // With QUELLON_PICTURES set to a folder, the tests leave pictures of what they looked at there.
 
@@ -11,6 +11,7 @@
 #include <windows.h>
 #include <commctrl.h>  // needs the types of windows.h
 #include <oleacc.h>
+#include <malloc.h>  // _get_heap_handle
 // clang-format on
 
 #include <algorithm>
@@ -199,6 +200,28 @@ TEST(Accessibility, EveryReachableControlOfEveryPageHasItsNameAndRole) {
     }
   }
   EXPECT_GT(checked, 100);
+}
+
+// The busy blocks of the C runtime's heap, where the program's own objects live.
+long RuntimeHeapBlocks() {
+  const auto heap = reinterpret_cast<HANDLE>(_get_heap_handle());
+  long blocks = 0;
+  HeapLock(heap);
+  PROCESS_HEAP_ENTRY entry{};
+  while (HeapWalk(heap, &entry))
+    if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) ++blocks;
+  HeapUnlock(heap);
+  return blocks;
+}
+
+// A screen reader asks again and again: every object the window hands it is freed after use.
+TEST(Accessibility, AScreenReadersQuestionsLeaveNoObjectBehind) {
+  MainWindow window;
+  const HWND save = window.W(window.form.Save);
+  ReadThroughMsaa(save);
+  const long before = RuntimeHeapBlocks();
+  for (int i = 0; i < 100; ++i) ReadThroughMsaa(save);
+  EXPECT_LT(RuntimeHeapBlocks() - before, 50);
 }
 
 // The pixels of the save box, drawn anew.

@@ -1,6 +1,7 @@
 // The device layer on the system's own DirectShow: the real device enumerator lists the stand-in
 // card filter's devices, device monikers bind to it through the proxy class, ProcAmp values reach
-// it, and its property frame opens (a watcher thread closes it) and leaves the graph empty.
+// it, and its property frame opens (a watcher thread closes it) and leaves the graph empty; every
+// object the stand-in made is freed again.
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -126,6 +127,8 @@ TEST_F(DirectShowDevicesTest, ProcampValuesReachEveryCaptureCardWithFlagsOne) {
             "Hauppauge WinTV PVR II Capture\t2\t-20\t1\n"
             "Hauppauge WinTV PVR II Capture #2\t2\t-20\t1\n");
   EXPECT_TRUE(form.FilterGraph1.FilterNames().empty());
+  // Every filter bound, and every object the system asked the stand-in for, is freed again.
+  EXPECT_TRUE(StandinPrefix::AllReleased());
 }
 
 TEST_F(DirectShowDevicesTest, AFilterWithoutProcampStopsWithInterfaceNotSupported) {
@@ -148,6 +151,7 @@ TEST_F(DirectShowDevicesTest, OpeningShowsTheFiltersFrameAndTheFilterLeavesTheGr
   const std::string titles = watcher.Titles();
   EXPECT_EQ(titles, SimulatedDevices::FrameTitle("") + "\n");
   EXPECT_TRUE(form.FilterGraph1.FilterNames().empty());
+  EXPECT_TRUE(StandinPrefix::AllReleased());  // the filter, its pages and their factories
   // The first card has no pages: nothing opens, nothing is reported.
   form.ShowPvrPropPage(DeviceKind::Pvr150Capture, 1);
   EXPECT_TRUE(platform.TakeShown().empty());

@@ -39,9 +39,7 @@ class RefCounted : public Interfaces... {
 // A new object with one reference, held by the returned pointer.
 template <class T, class... Args>
 ComPtr<T> Make(Args&&... args) {
-  ComPtr<T> p;
-  p.Attach(std::make_unique<T>(std::forward<Args>(args)...).release());
-  return p;
+  return quellon::win32::Adopt(std::make_unique<T>(std::forward<Args>(args)...).release());
 }
 
 }  // namespace standin

@@ -133,6 +133,16 @@ std::string StandinPrefix::TakeProcampLog() {
   return log;
 }
 
+bool StandinPrefix::AllReleased() {
+  using CanUnload = HRESULT(__stdcall*)();
+  HMODULE dll = GetModuleHandleA("quellon_standin.dll");
+  if (!dll) return true;  // never loaded: nothing was made
+  const auto can_unload =
+      reinterpret_cast<CanUnload>(reinterpret_cast<void*>(GetProcAddress(dll, "DllCanUnloadNow")));
+  if (!can_unload) throw std::runtime_error("the stand-in exports no DllCanUnloadNow");
+  return can_unload() == S_OK;
+}
+
 std::vector<StandinPrefix::Set> StandinPrefix::TakeProcampSets() {
   std::vector<Set> sets;
   const std::string log = TakeProcampLog();

@@ -41,6 +41,8 @@ class StandinPrefix {
     int flags;
   };
   std::vector<Set> TakeProcampSets();
+  // Whether every object the stand-in made has been released again (its DllCanUnloadNow).
+  static bool AllReleased();
 
   // The stand-in's path in the Windows form.
   static std::string DllPath();

@@ -22,6 +22,16 @@ namespace quellon::win32 {
 // COM interface pointers: released when the last owner lets go.
 using Microsoft::WRL::ComPtr;
 
+// An owner for a reference the caller holds already: a new object's first, or one that a call
+// handed out. mingw-w64's ComPtr::Attach adds a reference of its own, unlike the Windows SDK's,
+// and the object would never be freed; so nothing here calls Attach.
+template <class T>
+ComPtr<T> Adopt(T* owned) {
+  ComPtr<T> p;
+  *p.GetAddressOf() = owned;
+  return p;
+}
+
 // A registry key opened with the advapi32 calls (RegOpenKeyExA, RegCreateKeyExA).
 struct KeyCloser {
   void operator()(HKEY key) const { RegCloseKey(key); }

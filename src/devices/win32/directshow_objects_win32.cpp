@@ -21,8 +21,8 @@ class DirectShowProcAmp : public VideoProcAmp {
 std::optional<std::string> FilterName(IBaseFilter& filter) {
   FILTER_INFO info{};
   if (FAILED(filter.QueryFilterInfo(&info))) return std::nullopt;
-  ComPtr<IFilterGraph> graph;
-  graph.Attach(info.pGraph);  // the call adds a reference to the graph for the caller
+  // The call adds a reference to the graph for the caller.
+  const ComPtr<IFilterGraph> graph = win32::Adopt(info.pGraph);
   info.achName[MAX_FILTER_NAME - 1] =
       L'\0';  // a filter that fills the buffer gets cut, not overrun
   return WideToAnsi(info.achName);

@@ -174,8 +174,8 @@ LRESULT NamedClientObject(HWND window, WPARAM flags, const std::string& name, lo
       FAILED(create(window, OBJID_CLIENT, __uuidof(IAccessible),
                     reinterpret_cast<void**>(standard.GetAddressOf()))))
     return 0;
-  ComPtr<IAccessible> named;
-  named.Attach(std::make_unique<NamedAccessible>(std::move(standard), name, role).release());
+  const ComPtr<IAccessible> named = quellon::win32::Adopt<IAccessible>(
+      std::make_unique<NamedAccessible>(std::move(standard), name, role).release());
   // The result holds a reference of its own until the caller takes the object.
   const LRESULT result = result_from(__uuidof(IAccessible), flags, named.Get());
   return result > 0 ? result : 0;
