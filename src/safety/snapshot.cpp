@@ -133,12 +133,12 @@ std::size_t ExpectedText(const Catalogue& catalogue) {
 
 }  // namespace
 
-SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue, std::span<ListedKey> read) {
+SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue) {
   SettingsSnapshot snapshot;
   snapshot.unread = catalogue.unlisted();
   snapshot.operations.reserve(catalogue.keys().size() + catalogue.size());
   IntoOperations sink(&snapshot.operations);
-  SnapshotKeys(api, catalogue, read, &snapshot.unread, sink);
+  SnapshotKeys(api, catalogue, {}, &snapshot.unread, sink);
   return snapshot;
 }
 

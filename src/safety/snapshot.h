@@ -29,14 +29,13 @@ struct SettingsSnapshot {
 };
 
 // Keys in catalogue order, each with its values in catalogue order, under the registry's own
-// spelling of a value's name where the value exists. A key found in `read` is taken as read
-// there, by the walk that found it a moment before, and is not opened again; the snapshot takes
-// the values it records out of it.
-SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue,
-                          std::span<ListedKey> read = {});
+// spelling of a value's name where the value exists.
+SettingsSnapshot Snapshot(RegistryApi& api, const Catalogue& catalogue);
 
 // The snapshot's .reg file, written as each key is read, without the operations in between: the
-// text of Snapshot(api, catalogue, read).File(encoding, first).
+// text of Snapshot(api, catalogue).File(encoding, first). A key found in `read` is taken as read
+// there, by the walk that found it a moment before, and is not opened again; the file takes the
+// values it records out of it.
 std::string SnapshotFile(RegistryApi& api, const Catalogue& catalogue, std::span<ListedKey> read,
                          RegFileEncoding encoding, std::vector<std::string> first = {});
 

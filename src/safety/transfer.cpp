@@ -165,19 +165,15 @@ TransferReport BackUpAndApply(RegistryApi& api, const Catalogue& catalogue, Back
   return report;
 }
 
-}  // namespace
-
-namespace {
-
-// The snapshot as a backup file; `read` writes its text below the comments it is given and may
-// throw RegistryError.
-template <class Read>
-std::string WriteBackup(Read read, BackupStore& backups, std::optional<BackupReason> reason) {
+// The snapshot as a backup file; `text` reads it and gives the file's text below the comments
+// it is handed, and may throw RegistryError.
+template <class Text>
+std::string WriteBackup(Text text, BackupStore& backups, std::optional<BackupReason> reason) {
   std::string contents;
   std::vector<std::string> first;
   if (reason) first.push_back(BackupReasonComment(*reason));
   try {
-    contents = read(std::move(first));
+    contents = text(std::move(first));
   } catch (const RegistryError& e) {
     throw BackupFailed(std::string(e.what()) + ".");
   }
